@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "app/GameWindow.h"
+
+#include "window/Form1Description.h"
+#include "window/Identity.h"
+
+namespace app {
+
+using runtime::qt::Event;
+
+GameWindow::GameWindow()
+    : form_(window::form1Description(), QString::fromUtf8(window::applicationTitle))
+    , game_({
+          .Picture1 = form_.pictureBox("Picture1"),
+          .Picture2 = form_.pictureBox("Picture2"),
+          .lbl = form_.label("lbl"),
+          .Timer1 = form_.timer("Timer1"),
+          .Timer2 = form_.timer("Timer2"),
+          .messageBox = form_.messageBox(),
+      }) {
+    form_.bind("Timer1", Event::Timer, [this] { game_.Timer1_Timer(); });
+    form_.bind("Timer2", Event::Timer, [this] { game_.Timer2_Timer(); });
+}
+
+void GameWindow::show() {
+    form_.window().show();
+}
+
+} // namespace app

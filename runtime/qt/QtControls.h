@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "runtime/Controls.h"
+
+#include <string>
+
+class QLabel;
+class QTimer;
+class QWidget;
+
+namespace runtime::qt {
+
+// Places a widget at the nearest pixel of a position in twips, keeping the exact value written.
+class QtPictureBox : public PictureBox {
+public:
+    QtPictureBox(std::string name, QWidget* widget, float left, float top);
+
+    float left() override { return left_; }
+    void setLeft(float twips) override;
+    float top() override { return top_; }
+    void setTop(float twips) override;
+
+private:
+    int toPixels(float twips, const char* property) const;
+
+    std::string name_;
+    QWidget* widget_;
+    float left_;
+    float top_;
+};
+
+class QtLabel : public Label {
+public:
+    explicit QtLabel(QLabel* label);
+
+    std::string caption() override;
+    void setCaption(const std::string& text) override;
+
+private:
+    QLabel* label_;
+};
+
+// Precise timing, since the game is about timing; enabling a running timer leaves it running.
+class QtTimer : public Timer {
+public:
+    QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs);
+
+    Boolean16 enabled() override { return toBoolean16(enabled_); }
+    void setEnabled(Boolean16 enabled) override;
+    std::int32_t interval() override;
+    void setInterval(std::int32_t milliseconds) override;
+
+private:
+    void apply();
+
+    std::string name_;
+    QTimer* timer_;
+    bool enabled_;
+};
+
+} // namespace runtime::qt

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/qt/QtForm.h"
+
+#include "runtime/Twips.h"
+#include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/QtControls.h"
+#include "runtime/qt/ShapeWidget.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+namespace runtime::qt {
+
+namespace {
+
+QColor toQColor(Colour colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// Stored positions and sizes are whole pixels.
+QRect pixelBox(const ControlRecord& record) {
+    return QRect(record.left / twipsPerPixel, record.top / twipsPerPixel, record.width / twipsPerPixel,
+                 record.height / twipsPerPixel);
+}
+
+bool isPaintedOnForm(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Shape;
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlRecord& record) {
+    auto* label = new QLabel(QString::fromStdString(record.caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, toQColor(record.backColour.value_or(SystemColours::buttonFace)));
+    colours.setColor(QPalette::WindowText, toQColor(record.foreColour.value_or(SystemColours::buttonText)));
+    label->setPalette(colours);
+    return label;
+}
+
+template <typename Map> auto& lookUp(Map& controls, const std::string& name, const char* kind) {
+    const auto found = controls.find(name);
+    if (found == controls.end())
+        throw std::invalid_argument(std::string("the form has no ") + kind + " named " + name);
+    return *found->second;
+}
+
+} // namespace
+
+QtForm::QtForm(const FormDescription& description, const QString& applicationTitle)
+    : window_(std::make_unique<FormWindow>(
+          QString::fromStdString(description.caption),
+          QSize(description.clientWidth / twipsPerPixel, description.clientHeight / twipsPerPixel),
+          toQColor(description.backColour)))
+    , messageBox_(window_.get(), applicationTitle)
+    , dispatcher_(messageBox_) {
+    for (const ControlRecord& record : description.controls)
+        addControl(record);
+    stack(description);
+    orderTabs(description);
+}
+
+QtForm::~QtForm() = default;
+
+void QtForm::addControl(const ControlRecord& record) {
+    QWidget* parent = window_.get();
+    QWidget* widget = nullptr;
+    switch (record.kind) {
+    case ControlKind::PictureBox:
+        widget = new PictureBoxWidget(parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
+                                      toQColor(record.foreColour.value_or(SystemColours::buttonText)),
+                                      record.framed);
+        pictureBoxes_[record.name] =
+            std::make_unique<QtPictureBox>(record.name, widget, record.left, record.top);
+        break;
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(QString::fromStdString(record.caption), parent);
+        if (record.isDefault)
+            window_->setDefaultButton(button);
+        widget = button;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = makeLabel(parent, record);
+        labels_[record.name] = std::make_unique<QtLabel>(label);
+        widget = label;
+        break;
+    }
+    case ControlKind::Shape:
+        widget = new ShapeWidget(parent, toQColor(record.foreColour.value_or(SystemColours::buttonText)),
+                                 record.lineWidth);
+        break;
+    case ControlKind::Timer: {
+        auto* timer = new QTimer(parent);
+        qtTimers_[record.name] = timer;
+        timers_[record.name] =
+            std::make_unique<QtTimer>(record.name, timer, record.enabled, record.intervalMs);
+        return;
+    }
+    }
+    widget->setObjectName(QString::fromStdString(record.name));
+    widget->setGeometry(pixelBox(record));
+    widgets_[record.name] = widget;
+}
+
+void QtForm::stack(const FormDescription& description) {
+    // Later siblings lie in front: raising in reverse leaves the first record frontmost, and lowering the
+    // painted controls in order leaves the last of them at the very back.
+    const auto& controls = description.controls;
+    for (auto record = controls.rbegin(); record != controls.rend(); ++record) {
+        if (record->kind != ControlKind::Timer && !isPaintedOnForm(record->kind))
+            widgets_.at(record->name)->raise();
+    }
+    for (const ControlRecord& record : controls) {
+        if (isPaintedOnForm(record.kind))
+            widgets_.at(record.name)->lower();
+    }
+}
+
+void QtForm::orderTabs(const FormDescription& description) {
+    std::vector<const ControlRecord*> tabbed;
+    for (const ControlRecord& record : description.controls) {
+        if (record.tabIndex)
+            tabbed.push_back(&record);
+    }
+    std::sort(tabbed.begin(), tabbed.end(), [](auto* a, auto* b) { return *a->tabIndex < *b->tabIndex; });
+
+    // Only buttons take the focus; the chain still follows the tab indexes so that Tab visits them in order.
+    QWidget* first = nullptr;
+    QWidget* previous = nullptr;
+    for (const ControlRecord* record : tabbed) {
+        QWidget* current = widgets_.at(record->name);
+        if (current->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, current);
+        else
+            first = current;
+        previous = current;
+    }
+    if (first)
+        first->setFocus();
+}
+
+QWidget& QtForm::widget(const std::string& name) {
+    return lookUp(widgets_, name, "visible control");
+}
+
+PictureBox& QtForm::pictureBox(const std::string& name) {
+    return lookUp(pictureBoxes_, name, "picture box");
+}
+
+Label& QtForm::label(const std::string& name) {
+    return lookUp(labels_, name, "label");
+}
+
+Timer& QtForm::timer(const std::string& name) {
+    return lookUp(timers_, name, "timer");
+}
+
+void QtForm::bind(const std::string& control, Event event, EventDispatcher::Handler handler) {
+    auto deliver = [this, handler = std::move(handler)] { dispatcher_.deliver(handler); };
+    if (event == Event::Timer) {
+        QObject::connect(&lookUp(qtTimers_, control, "timer"), &QTimer::timeout, window_.get(), deliver);
+        return;
+    }
+    auto* button = qobject_cast<QPushButton*>(&widget(control));
+    if (!button)
+        throw std::invalid_argument("the form has no button named " + control);
+    QObject::connect(button, &QPushButton::clicked, window_.get(), deliver);
+}
+
+} // namespace runtime::qt

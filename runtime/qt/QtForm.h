@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "runtime/Controls.h"
+#include "runtime/FormDescription.h"
+#include "runtime/qt/EventDispatcher.h"
+#include "runtime/qt/FormWindow.h"
+#include "runtime/qt/QtMessageBox.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QTimer;
+
+namespace runtime::qt {
+
+enum class Event { Click, Timer };
+
+// A window built from any form description: one widget per control in description order, the first in
+// front, labels and shapes painted beneath every picture box and button. Controls are found by name;
+// a name or kind that the description does not have is a wiring fault and throws std::invalid_argument.
+class QtForm {
+public:
+    QtForm(const FormDescription& description, const QString& applicationTitle);
+    ~QtForm();
+    QtForm(const QtForm&) = delete;
+    QtForm& operator=(const QtForm&) = delete;
+
+    FormWindow& window() { return *window_; }
+    QWidget& widget(const std::string& name);
+    PictureBox& pictureBox(const std::string& name);
+    Label& label(const std::string& name);
+    Timer& timer(const std::string& name);
+    MessageBox& messageBox() { return messageBox_; }
+
+    // Delivers the control's event to `handler` through the one dispatcher of the form.
+    void bind(const std::string& control, Event event, EventDispatcher::Handler handler);
+
+private:
+    void addControl(const ControlRecord& record);
+    void stack(const FormDescription& description);
+    void orderTabs(const FormDescription& description);
+
+    std::unique_ptr<FormWindow> window_;
+    QtMessageBox messageBox_;
+    EventDispatcher dispatcher_;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, QTimer*> qtTimers_;
+    std::map<std::string, std::unique_ptr<PictureBox>> pictureBoxes_;
+    std::map<std::string, std::unique_ptr<Label>> labels_;
+    std::map<std::string, std::unique_ptr<Timer>> timers_;
+};
+
+} // namespace runtime::qt

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "FakeRuntime.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/qt/EventDispatcher.h"
+#include "runtime/qt/QtForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+#include <vector>
+
+using runtime::qt::EventDispatcher;
+
+namespace {
+
+// A box that fails like a control whose access fails.
+class FailingMessageBox : public runtime::MessageBox {
+public:
+    void show(const std::string&) override { throw runtime::propertyAccessFailed("MsgBox", "Show"); }
+};
+
+int visibleMessageBoxes() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<QMessageBox*>(widget) && widget->isVisible();
+    return count;
+}
+
+} // namespace
+
+class EventDispatcherTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Catches an error that escapes into the event loop, or a report that does not name the error.
+    void errorEndingAHandlerIsReportedAndTheGameGoesOn() {
+        fake::AccessLog log;
+        fake::FakeMessageBox box(log);
+        EventDispatcher dispatcher(box);
+
+        dispatcher.deliver([] { throw runtime::invalidPropertyValue("Picture2", "Left"); });
+        QCOMPARE(box.shown().size(), std::size_t{1});
+        QCOMPARE(box.shown().at(0), std::string("Error de ejecución 2: Valor no válido para Picture2.Left\n"
+                                                "El juego continúa."));
+
+        bool ran = false;
+        dispatcher.deliver([&] { ran = true; });
+        QVERIFY2(ran, "the dispatcher stopped delivering after an error");
+
+        dispatcher.deliver([] { throw std::logic_error("fallo interno"); });
+        QCOMPARE(box.shown().size(), std::size_t{2});
+        QVERIFY(box.shown().at(1).find("fallo interno") != std::string::npos);
+    }
+
+    // Catches an exception escaping when even the report cannot be shown.
+    void failingReportDoesNotEscape() {
+        FailingMessageBox box;
+        EventDispatcher dispatcher(box);
+        dispatcher.deliver([] { throw runtime::overflowError(); });
+        bool ran = false;
+        dispatcher.deliver([&] { ran = true; });
+        QVERIFY(ran);
+    }
+
+    // Catches re-entrant delivery: an event that falls due while a handler (or its message box) runs
+    // is dropped, not run inside it and not queued for later.
+    void eventsDuringAHandlerAreDropped() {
+        fake::AccessLog log;
+        fake::FakeMessageBox box(log);
+        EventDispatcher dispatcher(box);
+        int inner = 0;
+        dispatcher.deliver([&] { dispatcher.deliver([&] { ++inner; }); });
+        QCOMPARE(inner, 0);
+        dispatcher.deliver([&] { ++inner; });
+        QCOMPARE(inner, 1);
+    }
+
+    // Catches error boxes piling up behind one another when a timer's handler fails on every tick,
+    // and a box that is not the application's: title, no icon, one "Aceptar" button.
+    void failingTimerShowsOneBoxAtATime() {
+        const runtime::FormDescription description{
+            .caption = "Muestra",
+            .clientWidth = 1500,
+            .clientHeight = 1500,
+            .controls = {runtime::ControlRecord{
+                .name = "Fast", .kind = runtime::ControlKind::Timer, .intervalMs = 5}}};
+        runtime::qt::QtForm form(description, "Tirobol");
+        form.window().show();
+        int calls = 0;
+        form.bind("Fast", runtime::qt::Event::Timer, [&] {
+            if (++calls == 2)
+                form.timer("Fast").setEnabled(runtime::False16);
+            throw runtime::overflowError();
+        });
+
+        // The box runs its own event loop, so it is watched from a timer that runs inside that loop.
+        struct Sighting {
+            int boxes;
+            int calls;
+            QString title;
+            QMessageBox::Icon icon;
+            QStringList buttons;
+            QString text;
+        };
+        std::vector<Sighting> sightings;
+        QTimer watcher;
+        watcher.setInterval(20);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            sightings.push_back(
+                {visibleMessageBoxes(), calls, box->windowTitle(), box->icon(), buttons, box->text()});
+            if (sightings.size() % 10 == 0)
+                box->buttons().at(0)->click();
+        });
+        watcher.start();
+
+        QTRY_COMPARE(sightings.size(), std::size_t{20});
+        QTest::qWait(100);
+        QCOMPARE(calls, 2);
+        for (std::size_t i = 0; i < sightings.size(); ++i) {
+            const Sighting& seen = sightings[i];
+            QCOMPARE(seen.boxes, 1);
+            QCOMPARE(seen.calls, i < 10 ? 1 : 2);
+            QCOMPARE(seen.title, QStringLiteral("Tirobol"));
+            QCOMPARE(seen.icon, QMessageBox::NoIcon);
+            QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+            QVERIFY(seen.text.startsWith(QStringLiteral("Error de ejecución 1: Desbordamiento")));
+        }
+        QCOMPARE(visibleMessageBoxes(), 0);
+    }
+};
+
+QTEST_MAIN(EventDispatcherTest)
+#include "test_event_dispatcher.moc"

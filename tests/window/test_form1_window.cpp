@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "app/GameWindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+class Form1WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<app::GameWindow> window_;
+
+    QWidget& widget(const char* name) { return window_->form().widget(name); }
+    QPushButton& button(const char* name) { return static_cast<QPushButton&>(widget(name)); }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<app::GameWindow>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_->form().window()));
+    }
+    void cleanup() { window_.reset(); }
+
+    // Catches a control misplaced by a twips conversion or a wrong record in the description.
+    void controlsStandInTheirPixelBoxes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("box");
+
+        QTest::newRow("Picture4") << "Picture4" << QRect(16, 8, 97, 41);
+        QTest::newRow("Picture3") << "Picture3" << QRect(392, 0, 289, 441);
+        QTest::newRow("cmdReset") << "cmdReset" << QRect(288, 296, 73, 25);
+        QTest::newRow("cmdTirar") << "cmdTirar" << QRect(288, 208, 73, 65);
+        QTest::newRow("Picture2") << "Picture2" << QRect(56, 128, 73, 73);
+        QTest::newRow("Picture1") << "Picture1" << QRect(184, 0, 73, 73);
+        QTest::newRow("lbl") << "lbl" << QRect(32, 336, 289, 25);
+        QTest::newRow("Shape1") << "Shape1" << QRect(152, 96, 129, 137);
+    }
+    void controlsStandInTheirPixelBoxes() {
+        QFETCH(QString, name);
+        QFETCH(QRect, box);
+        QCOMPARE(widget(name.toUtf8().constData()).geometry(), box);
+    }
+
+    // Catches a resizable window, a toolkit-decorated caption or a wrong client area.
+    void windowHasItsCaptionAndFixedSize() {
+        QWidget& window = window_->form().window();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tirobol Game"));
+        QCOMPARE(window.size(), QSize(690, 524));
+        QCOMPARE(window.minimumSize(), QSize(690, 524));
+        QCOMPARE(window.maximumSize(), QSize(690, 524));
+        QCOMPARE(button("cmdTirar").text(), QStringLiteral("Tirar"));
+        QCOMPARE(button("cmdReset").text(), QStringLiteral("Reiniciar"));
+        QCOMPARE(window_->form().label("lbl").caption(), std::string());
+    }
+
+    // Catches colours taken from the desktop's scheme instead of the fixed ones.
+    void surfacesShowTheirColours_data() {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+
+        QTest::newRow("window background") << QPoint(5, 500) << QColor(Qt::black);
+        QTest::newRow("title box background") << QPoint(20, 12) << QColor(Qt::black);
+        QTest::newRow("photograph box inside its frame") << QPoint(500, 200) << QColor(Qt::white);
+        QTest::newRow("label") << QPoint(100, 348) << QColor(192, 192, 192);
+        QTest::newRow("target outline at its left edge") << QPoint(153, 164) << QColor(Qt::white);
+    }
+    void surfacesShowTheirColours() {
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        window_->form().timer("Timer1").setEnabled(runtime::False16);
+        const QImage image = window_->form().window().grab().toImage();
+        QCOMPARE(image.pixelColor(point), colour);
+    }
+
+    // Catches a stacking order other than the description's: the first record in front, the label and
+    // the shape beneath every picture box and button.
+    void controlsStackInDescriptionOrder() {
+        QStringList backToFront;
+        for (QObject* child : window_->form().window().children()) {
+            if (child->isWidgetType())
+                backToFront << child->objectName();
+        }
+        const QStringList expected{"Shape1",   "lbl",      "Picture1", "Picture2",
+                                   "cmdTirar", "cmdReset", "Picture3", "Picture4"};
+        QCOMPARE(backToFront, expected);
+    }
+
+    // Catches the vertical ball drawn over the horizontal one, or a ball beneath the target marker.
+    void horizontalBallLiesInFrontWhereTheBallsCross() {
+        window_->form().timer("Timer1").setEnabled(runtime::False16);
+        window_->form().pictureBox("Picture2").setLeft(2500);
+        window_->form().pictureBox("Picture1").setTop(2000);
+        QWidget& window = window_->form().window();
+        QCOMPARE(window.childAt(190, 140), &widget("Picture2"));
+        QCOMPARE(window.childAt(190, 203), &widget("Picture1"));
+    }
+
+    // Catches a tab chain that skips a button or starts the focus elsewhere than on "Tirar".
+    void focusStartsOnTirarAndTabFollowsTheTabIndexes() {
+        QWidget& window = window_->form().window();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), &widget("cmdTirar"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &widget("cmdReset"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &widget("cmdTirar"));
+    }
+
+    // Catches Enter pressing the wrong button, Space not pressing the focused one, and a held key
+    // pressing once per auto-repeat.
+    void keysPressTheRightButtonOnce_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("repeats");
+        QTest::addColumn<int>("tirarClicks");
+        QTest::addColumn<int>("resetClicks");
+
+        QTest::newRow("Enter on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 0 << 1 << 0;
+        QTest::newRow("Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 0 << 0 << 1;
+        QTest::newRow("keypad Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Enter) << 0 << 0 << 1;
+        QTest::newRow("Space on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 0 << 1 << 0;
+        QTest::newRow("Space on Reiniciar") << "cmdReset" << int(Qt::Key_Space) << 0 << 0 << 1;
+        QTest::newRow("Enter held on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 5 << 1 << 0;
+        QTest::newRow("Enter held on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 5 << 0 << 1;
+        QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << 1 << 0;
+    }
+    void keysPressTheRightButtonOnce() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, repeats);
+        QFETCH(int, tirarClicks);
+        QFETCH(int, resetClicks);
+
+        QWidget& window = window_->form().window();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget& focused = widget(focus.toUtf8().constData());
+        focused.setFocus();
+        QSignalSpy tirar(&button("cmdTirar"), &QPushButton::clicked);
+        QSignalSpy reset(&button("cmdReset"), &QPushButton::clicked);
+
+        const auto code = Qt::Key(key);
+        QTest::simulateEvent(&focused, true, code, Qt::NoModifier, QString(), false);
+        for (int i = 0; i < repeats; ++i) {
+            QTest::simulateEvent(&focused, false, code, Qt::NoModifier, QString(), true);
+            QTest::simulateEvent(&focused, true, code, Qt::NoModifier, QString(), true);
+        }
+        QTest::simulateEvent(&focused, false, code, Qt::NoModifier, QString(), false);
+
+        QCOMPARE(tirar.count(), tirarClicks);
+        QCOMPARE(reset.count(), resetClicks);
+    }
+
+    // Catches a timer that is not wired to the sweep, or a widget placed by truncation: each real tick
+    // puts Picture2's widget on the nearest pixel of the next stop.
+    void ticksMoveTheHorizontalBallThroughItsStops() {
+        std::vector<int> positions;
+        QWidget& ball = widget("Picture2");
+        window_->form().timer("Timer1").setEnabled(runtime::False16);
+        window_->game().sweep = {};
+        MoveRecorder recorder(positions);
+        ball.installEventFilter(&recorder);
+        window_->form().timer("Timer1").setEnabled(runtime::True16);
+        QTRY_VERIFY_WITH_TIMEOUT(positions.size() >= 10, 5000);
+        window_->form().timer("Timer1").setEnabled(runtime::False16);
+
+        const std::vector<int> expected{40, 67, 100, 133, 167, 200, 233, 267, 300, 267};
+        QCOMPARE(std::vector<int>(positions.begin(), positions.begin() + 10), expected);
+        QCOMPARE(ball.y(), 128);
+        QCOMPARE(window_->form().timer("Timer2").enabled(), runtime::False16);
+    }
+
+private:
+    class MoveRecorder : public QObject {
+    public:
+        explicit MoveRecorder(std::vector<int>& positions)
+            : positions_(positions) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Move)
+                positions_.push_back(static_cast<QWidget*>(watched)->x());
+            return false;
+        }
+
+    private:
+        std::vector<int>& positions_;
+    };
+};
+
+QTEST_MAIN(Form1WindowTest)
+#include "test_form1_window.moc"
