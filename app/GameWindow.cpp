@@ -20,6 +20,8 @@ GameWindow::GameWindow()
       }) {
     form_.bind("Timer1", Event::Timer, [this] { game_.Timer1_Timer(); });
     form_.bind("Timer2", Event::Timer, [this] { game_.Timer2_Timer(); });
+    form_.bind("cmdTirar", Event::Click, [this] { game_.cmdTirar_Click(); });
+    form_.bind("cmdReset", Event::Click, [this] { game_.cmdReset_Click(); });
 }
 
 void GameWindow::show() {

@@ -26,10 +26,18 @@ public:
     void Timer1_Timer();
     // Vertical sweep: Picture1.Top through VerticalStops.
     void Timer2_Timer();
+    // The first throw freezes the horizontal ball and starts the vertical sweep; the second (whenever
+    // Timer1 is off) freezes the vertical ball and announces the verdict. Either way stepIndex ends at 0.
+    void cmdTirar_Click();
+    // A new shot: the sweep state first, then Timer1 on, the prompt cleared, the vertical ball back on top.
+    // Timer2 and the horizontal ball are left alone.
+    void cmdReset_Click();
 
     SweepState sweep;
 
 private:
+    bool isBasket();
+
     Form1Controls controls_;
 };
 

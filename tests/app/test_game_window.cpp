@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "app/GameWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+// Clicks `button` as soon as `ball` arrives at `position`, after the tick that moved it has ended
+// (a click during a handler would be dropped, as any event is).
+class ClickWhenBallArrives : public QObject {
+public:
+    ClickWhenBallArrives(QWidget& ball, QPoint position, QPushButton& button)
+        : position_(position)
+        , button_(button) {
+        ball.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Move && static_cast<QWidget*>(watched)->pos() == position_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, &button_, [this] { QTest::mouseClick(&button_, Qt::LeftButton); });
+        }
+        return false;
+    }
+
+private:
+    QPoint position_;
+    QPushButton& button_;
+};
+
+struct BoxSighting {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QStringList buttons;
+    bool timersStopped;
+};
+
+// Watches for the verdict box from inside its own event loop, notes what it shows and closes it.
+class VerdictBoxCloser : public QObject {
+public:
+    explicit VerdictBoxCloser(app::GameWindow& window) {
+        connect(&poll_, &QTimer::timeout, this, [this, &window] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QStringList buttons;
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            const bool stopped = window.form().timer("Timer1").enabled() == runtime::False16 &&
+                                 window.form().timer("Timer2").enabled() == runtime::False16;
+            sighting = BoxSighting{box->windowTitle(), box->text(), box->icon(), buttons, stopped};
+            QTest::mouseClick(box->buttons().at(0), Qt::LeftButton);
+        });
+        poll_.start(10);
+    }
+
+    std::optional<BoxSighting> sighting;
+
+private:
+    QTimer poll_;
+};
+
+} // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    app::GameWindow window_;
+
+    QWidget& widget(const char* name) { return window_.form().widget(name); }
+    QPushButton& button(const char* name) { return static_cast<QPushButton&>(widget(name)); }
+    QString labelText() { return static_cast<QLabel&>(widget("lbl")).text(); }
+    bool running(const char* timer) { return runtime::isTrue(window_.form().timer(timer).enabled()); }
+
+    // Plays one shot with real clicks: the first when the horizontal ball shows `horizontalPixel`, the second
+    // when the vertical ball shows `verticalPixel`; returns what the verdict box showed.
+    std::optional<BoxSighting> playShot(int horizontalPixel, int verticalPixel) {
+        ClickWhenBallArrives firstThrow(widget("Picture2"), QPoint(horizontalPixel, 128), button("cmdTirar"));
+        if (!QTest::qWaitFor([&] { return running("Timer2"); }, 5000))
+            return std::nullopt;
+        if (running("Timer1") || labelText() != QStringLiteral("Ahora tirá la otra pelota"))
+            return std::nullopt;
+
+        VerdictBoxCloser closer(window_);
+        ClickWhenBallArrives secondThrow(widget("Picture1"), QPoint(184, verticalPixel), button("cmdTirar"));
+        if (!QTest::qWaitFor([&] { return closer.sighting.has_value(); }, 5000))
+            return std::nullopt;
+        return closer.sighting;
+    }
+
+private slots:
+    void initTestCase() {
+        window_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_.form().window()));
+    }
+
+    // Catches clicks not reaching the game, a verdict box that is not the application's, timers left
+    // running behind the verdict, and a restart that does not start a new shot.
+    void realClicksPlayAWholeShot_data() {
+        QTest::addColumn<int>("horizontalPixel");
+        QTest::addColumn<int>("verticalPixel");
+        QTest::addColumn<QString>("verdict");
+
+        QTest::newRow("horizontal stop 4, vertical stop 3")
+            << 167 << 100 << QStringLiteral("Encestaste!!!!!!!");
+        QTest::newRow("horizontal stop 3, vertical stop 4") << 133 << 133 << QStringLiteral("Erraste");
+        QTest::newRow("horizontal stop 5, vertical stop 4")
+            << 200 << 133 << QStringLiteral("Encestaste!!!!!!!");
+    }
+    void realClicksPlayAWholeShot() {
+        QFETCH(int, horizontalPixel);
+        QFETCH(int, verticalPixel);
+        QFETCH(QString, verdict);
+
+        const std::optional<BoxSighting> box = playShot(horizontalPixel, verticalPixel);
+        QVERIFY2(box, "the shot did not reach a verdict box");
+        QCOMPARE(box->text, verdict);
+        QCOMPARE(box->title, QStringLiteral("Tirobol"));
+        QCOMPARE(box->icon, QMessageBox::NoIcon);
+        QCOMPARE(box->buttons, QStringList{QStringLiteral("Aceptar")});
+        QVERIFY2(box->timersStopped, "a timer ran while the verdict box was open");
+
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!running("Timer1"));
+        QVERIFY(!running("Timer2"));
+        QCOMPARE(labelText(), QString());
+        QCOMPARE(widget("Picture1").y(), verticalPixel);
+
+        QTest::mouseClick(&button("cmdReset"), Qt::LeftButton);
+        QVERIFY(running("Timer1"));
+        QVERIFY(!running("Timer2"));
+        QCOMPARE(widget("Picture1").y(), 0);
+        QCOMPARE(window_.form().pictureBox("Picture1").top(), 0.0f);
+        QCOMPARE(window_.game().sweep.stepIndex, runtime::Integer16{0});
+    }
+};
+
+QTEST_MAIN(GameWindowTest)
+#include "test_game_window.moc"
