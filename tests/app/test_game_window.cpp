@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "MessageBoxWatcher.h"
 #include "app/GameWindow.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -37,39 +36,6 @@ private:
     QPushButton& button_;
 };
 
-struct BoxSighting {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    QStringList buttons;
-    bool timersStopped;
-};
-
-// Watches for the verdict box from inside its own event loop, notes what it shows and closes it.
-class VerdictBoxCloser : public QObject {
-public:
-    explicit VerdictBoxCloser(app::GameWindow& window) {
-        connect(&poll_, &QTimer::timeout, this, [this, &window] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            QStringList buttons;
-            for (QAbstractButton* button : box->buttons())
-                buttons << button->text();
-            const bool stopped = window.form().timer("Timer1").enabled() == runtime::False16 &&
-                                 window.form().timer("Timer2").enabled() == runtime::False16;
-            sighting = BoxSighting{box->windowTitle(), box->text(), box->icon(), buttons, stopped};
-            QTest::mouseClick(box->buttons().at(0), Qt::LeftButton);
-        });
-        poll_.start(10);
-    }
-
-    std::optional<BoxSighting> sighting;
-
-private:
-    QTimer poll_;
-};
-
 } // namespace
 
 class GameWindowTest : public QObject {
@@ -84,19 +50,22 @@ private:
     bool running(const char* timer) { return runtime::isTrue(window_.form().timer(timer).enabled()); }
 
     // Plays one shot with real clicks: the first when the horizontal ball shows `horizontalPixel`, the second
-    // when the vertical ball shows `verticalPixel`; returns what the verdict box showed.
-    std::optional<BoxSighting> playShot(int horizontalPixel, int verticalPixel) {
+    // when the vertical ball shows `verticalPixel`. Returns what the verdict box showed, and whether both
+    // timers were stopped while it was open.
+    std::optional<std::pair<MessageBoxWatcher::Sighting, bool>> playShot(int horizontalPixel,
+                                                                         int verticalPixel) {
         ClickWhenBallArrives firstThrow(widget("Picture2"), QPoint(horizontalPixel, 128), button("cmdTirar"));
         if (!QTest::qWaitFor([&] { return running("Timer2"); }, 5000))
             return std::nullopt;
         if (running("Timer1") || labelText() != QStringLiteral("Ahora tirá la otra pelota"))
             return std::nullopt;
 
-        VerdictBoxCloser closer(window_);
+        bool timersStopped = false;
+        MessageBoxWatcher closer(1, [&] { timersStopped = !running("Timer1") && !running("Timer2"); });
         ClickWhenBallArrives secondThrow(widget("Picture1"), QPoint(184, verticalPixel), button("cmdTirar"));
-        if (!QTest::qWaitFor([&] { return closer.sighting.has_value(); }, 5000))
+        if (!QTest::qWaitFor([&] { return !closer.sightings().empty(); }, 5000))
             return std::nullopt;
-        return closer.sighting;
+        return std::pair(closer.sightings().front(), timersStopped);
     }
 
 private slots:
@@ -123,13 +92,14 @@ private slots:
         QFETCH(int, verticalPixel);
         QFETCH(QString, verdict);
 
-        const std::optional<BoxSighting> box = playShot(horizontalPixel, verticalPixel);
-        QVERIFY2(box, "the shot did not reach a verdict box");
-        QCOMPARE(box->text, verdict);
-        QCOMPARE(box->title, QStringLiteral("Tirobol"));
-        QCOMPARE(box->icon, QMessageBox::NoIcon);
-        QCOMPARE(box->buttons, QStringList{QStringLiteral("Aceptar")});
-        QVERIFY2(box->timersStopped, "a timer ran while the verdict box was open");
+        const auto shot = playShot(horizontalPixel, verticalPixel);
+        QVERIFY2(shot, "the shot did not reach a verdict box");
+        const auto& [box, timersStopped] = *shot;
+        QCOMPARE(box.text, verdict);
+        QCOMPARE(box.title, QStringLiteral("Tirobol"));
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QStringList{QStringLiteral("Aceptar")});
+        QVERIFY2(timersStopped, "a timer ran while the verdict box was open");
 
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(!running("Timer1"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "FakeRuntime.h"
+#include "MessageBoxWatcher.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/QtForm.h"
@@ -22,13 +23,6 @@ class FailingMessageBox : public runtime::MessageBox {
 public:
     void show(const std::string&) override { throw runtime::propertyAccessFailed("MsgBox", "Show"); }
 };
-
-int visibleMessageBoxes() {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += qobject_cast<QMessageBox*>(widget) && widget->isVisible();
-    return count;
-}
 
 } // namespace
 
@@ -97,45 +91,23 @@ private slots:
             throw runtime::overflowError();
         });
 
-        // The box runs its own event loop, so it is watched from a timer that runs inside that loop.
-        struct Sighting {
-            int boxes;
-            int calls;
-            QString title;
-            QMessageBox::Icon icon;
-            QStringList buttons;
-            QString text;
-        };
-        std::vector<Sighting> sightings;
-        QTimer watcher;
-        watcher.setInterval(20);
-        QObject::connect(&watcher, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            QStringList buttons;
-            for (QAbstractButton* button : box->buttons())
-                buttons << button->text();
-            sightings.push_back(
-                {visibleMessageBoxes(), calls, box->windowTitle(), box->icon(), buttons, box->text()});
-            if (sightings.size() % 10 == 0)
-                box->buttons().at(0)->click();
-        });
-        watcher.start();
+        std::vector<int> callsAtEachLook;
+        MessageBoxWatcher watcher(10, [&] { callsAtEachLook.push_back(calls); });
+        const auto& sightings = watcher.sightings();
 
         QTRY_COMPARE(sightings.size(), std::size_t{20});
         QTest::qWait(100);
         QCOMPARE(calls, 2);
         for (std::size_t i = 0; i < sightings.size(); ++i) {
-            const Sighting& seen = sightings[i];
-            QCOMPARE(seen.boxes, 1);
-            QCOMPARE(seen.calls, i < 10 ? 1 : 2);
+            const MessageBoxWatcher::Sighting& seen = sightings[i];
+            QCOMPARE(seen.visibleBoxes, 1);
+            QCOMPARE(callsAtEachLook[i], i < 10 ? 1 : 2);
             QCOMPARE(seen.title, QStringLiteral("Tirobol"));
             QCOMPARE(seen.icon, QMessageBox::NoIcon);
             QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
             QVERIFY(seen.text.startsWith(QStringLiteral("Error de ejecución 1: Desbordamiento")));
         }
-        QCOMPARE(visibleMessageBoxes(), 0);
+        QCOMPARE(MessageBoxWatcher::visibleMessageBoxes(), 0);
     }
 };
 

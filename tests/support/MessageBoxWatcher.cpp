@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#include "MessageBoxWatcher.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+#include <utility>
+
+MessageBoxWatcher::MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook)
+    : looksBeforeClosing_(looksBeforeClosing)
+    , onLook_(std::move(onLook)) {
+    connect(&poll_, &QTimer::timeout, this, &MessageBoxWatcher::look);
+    poll_.start(10);
+}
+
+int MessageBoxWatcher::visibleMessageBoxes() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += qobject_cast<QMessageBox*>(widget) && widget->isVisible();
+    return count;
+}
+
+void MessageBoxWatcher::look() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    QStringList buttons;
+    for (QAbstractButton* button : box->buttons())
+        buttons << button->text();
+    sightings_.push_back({box->windowTitle(), box->text(), box->icon(), buttons, visibleMessageBoxes()});
+    if (onLook_)
+        onLook_();
+    if (sightings_.size() % static_cast<std::size_t>(looksBeforeClosing_) == 0)
+        QTest::mouseClick(box->buttons().at(0), Qt::LeftButton);
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+// A modal box runs its own event loop, so a test can only look at it from a timer running inside that loop.
+// The watcher looks every 10 ms; each look that finds a box is recorded, `onLook` runs, and every
+// `looksBeforeClosing`-th look presses the box's first button.
+class MessageBoxWatcher : public QObject {
+public:
+    struct Sighting {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QStringList buttons;
+        int visibleBoxes;
+    };
+
+    explicit MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook = {});
+
+    const std::vector<Sighting>& sightings() const { return sightings_; }
+
+    static int visibleMessageBoxes();
+
+private:
+    void look();
+
+    int looksBeforeClosing_;
+    std::function<void()> onLook_;
+    std::vector<Sighting> sightings_;
+    QTimer poll_;
+};
