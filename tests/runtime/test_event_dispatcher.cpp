@@ -5,11 +5,8 @@
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/QtForm.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
 #include <vector>
