@@ -7,7 +7,8 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/assets/*.cpp ${SOURCE_DIR}/assets/*.h
      ${SOURCE_DIR}/runtime/*.cpp ${SOURCE_DIR}/runtime/*.h
      ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
-     ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h)
+     ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h
+     ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h)
 execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror ${sources}
                 WORKING_DIRECTORY ${SOURCE_DIR}
                 RESULT_VARIABLE result)

@@ -33,6 +33,8 @@ struct ControlRecord {
     int intervalMs = 0;
     // Shape: outline width in pixels.
     int lineWidth = 1;
+    // Picture box: the picture drawn unscaled at the top-left of its inner area; a resource path.
+    std::string picture{};
 };
 
 // The window and its controls; the first control lies in front.
@@ -41,6 +43,8 @@ struct FormDescription {
     int clientWidth = 0;
     int clientHeight = 0;
     Colour backColour = SystemColours::buttonFace;
+    // An icon file of one or more sizes; a resource path.
+    std::string icon{};
     std::vector<ControlRecord> controls{};
 };
 

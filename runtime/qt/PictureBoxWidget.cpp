@@ -3,14 +3,22 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace runtime::qt {
 
-PictureBoxWidget::PictureBoxWidget(QWidget* parent, QColor background, QColor foreground, bool framed)
+PictureBoxWidget::PictureBoxWidget(QWidget* parent, QColor background, QColor foreground, bool framed,
+                                   QImage picture)
     : QWidget(parent)
     , background_(background)
     , foreground_(foreground)
-    , framed_(framed) {
+    , framed_(framed)
+    , picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect PictureBoxWidget::innerArea() const {
+    return framed_ ? rect().adjusted(1, 1, -1, -1) : rect();
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
@@ -19,6 +27,11 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
     if (framed_) {
         painter.setPen(QPen(foreground_, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (!picture_.isNull()) {
+        const QRect inner = innerArea();
+        painter.setClipRect(inner);
+        painter.drawImage(inner.topLeft(), picture_);
     }
 }
 

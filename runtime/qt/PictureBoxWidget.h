@@ -2,16 +2,18 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 namespace runtime::qt {
 
-// A box filled with its background colour, with an optional one-pixel frame in its foreground colour.
+// A box filled with its background colour, with an optional one-pixel frame in its foreground colour, and
+// its picture drawn unscaled at the top-left of the inner area, clipped to it.
 class PictureBoxWidget : public QWidget {
 public:
-    PictureBoxWidget(QWidget* parent, QColor background, QColor foreground, bool framed);
+    PictureBoxWidget(QWidget* parent, QColor background, QColor foreground, bool framed, QImage picture);
 
-    bool framed() const { return framed_; }
+    QRect innerArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,6 +22,7 @@ private:
     QColor background_;
     QColor foreground_;
     bool framed_;
+    QImage picture_;
 };
 
 } // namespace runtime::qt

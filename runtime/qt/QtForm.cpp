@@ -3,6 +3,7 @@
 
 #include "runtime/Twips.h"
 #include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtControls.h"
 #include "runtime/qt/ShapeWidget.h"
 
@@ -60,6 +61,8 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
           toQColor(description.backColour)))
     , messageBox_(window_.get(), applicationTitle)
     , dispatcher_(messageBox_) {
+    if (!description.icon.empty())
+        window_->setWindowIcon(loadIcon(description.icon));
     for (const ControlRecord& record : description.controls)
         addControl(record);
     stack(description);
@@ -75,7 +78,8 @@ void QtForm::addControl(const ControlRecord& record) {
     case ControlKind::PictureBox:
         widget = new PictureBoxWidget(parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
                                       toQColor(record.foreColour.value_or(SystemColours::buttonText)),
-                                      record.framed);
+                                      record.framed,
+                                      record.picture.empty() ? QImage() : loadPicture(record.picture));
         pictureBoxes_[record.name] =
             std::make_unique<QtPictureBox>(record.name, widget, record.left, record.top);
         break;

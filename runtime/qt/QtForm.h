@@ -20,6 +20,7 @@ enum class Event { Click, Timer };
 // A window built from any form description: one widget per control in description order, the first in
 // front, labels and shapes painted beneath every picture box and button. Controls are found by name;
 // a name or kind that the description does not have is a wiring fault and throws std::invalid_argument.
+// A picture that cannot be decoded throws PictureLoadError from the constructor.
 class QtForm {
 public:
     QtForm(const FormDescription& description, const QString& applicationTitle);

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/qt/Pictures.h"
+
+#include <QImageReader>
+#include <QPixmap>
+
+namespace runtime::qt {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& path, const QImageReader& reader) {
+    throw PictureLoadError("No se pudo cargar la imagen " + path + " (" + reader.errorString().toStdString() +
+                           "): falta el lector de ese formato de imagen o el archivo está dañado.");
+}
+
+} // namespace
+
+QImage loadPicture(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    QImage image = reader.read();
+    if (image.isNull())
+        fail(path, reader);
+    return image;
+}
+
+QIcon loadIcon(const std::string& path) {
+    QImageReader reader(QString::fromStdString(path));
+    QIcon icon;
+    for (int image = 0; image < reader.imageCount(); ++image) {
+        if (!reader.jumpToImage(image))
+            fail(path, reader);
+        const QImage size = reader.read();
+        if (size.isNull())
+            fail(path, reader);
+        icon.addPixmap(QPixmap::fromImage(size));
+    }
+    if (icon.isNull())
+        fail(path, reader);
+    return icon;
+}
+
+} // namespace runtime::qt

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+#include <stdexcept>
+#include <string>
+
+namespace runtime::qt {
+
+// A picture that could not be decoded: its reader is missing or the file is damaged. The text is Spanish.
+class PictureLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Decodes a picture with Qt's own readers; throws PictureLoadError rather than return an empty image.
+QImage loadPicture(const std::string& path);
+
+// Every image of an icon file, each at its own size.
+QIcon loadIcon(const std::string& path);
+
+} // namespace runtime::qt

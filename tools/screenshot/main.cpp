@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Saves a picture of the game's window in the middle of a shot, rendered offscreen, for the README.
+#include "app/GameWindow.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    // The horizontal ball thrown on stop 4, the vertical ball on its way down at stop 2.
+    app::GameWindow window;
+    game::Form1& game = window.game();
+    game.sweep.stepIndex = 4;
+    game.Timer1_Timer();
+    game.cmdTirar_Click();
+    for (int tick = 0; tick < 3; ++tick)
+        game.Timer2_Timer();
+    window.show();
+
+    if (!window.form().window().grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "could not write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
