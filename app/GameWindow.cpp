@@ -17,14 +17,16 @@ GameWindow::GameWindow()
           .Timer1 = form_.timer("Timer1"),
           .Timer2 = form_.timer("Timer2"),
           .messageBox = form_.messageBox(),
-      }) {
+      })
+{
     form_.bind("Timer1", Event::Timer, [this] { game_.Timer1_Timer(); });
     form_.bind("Timer2", Event::Timer, [this] { game_.Timer2_Timer(); });
     form_.bind("cmdTirar", Event::Click, [this] { game_.cmdTirar_Click(); });
     form_.bind("cmdReset", Event::Click, [this] { game_.cmdReset_Click(); });
 }
 
-void GameWindow::show() {
+void GameWindow::show()
+{
     form_.window().show();
 }
 

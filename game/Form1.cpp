@@ -23,17 +23,22 @@ constexpr float verticalUpperLimit = 2200;
 } // namespace
 
 Form1::Form1(const Form1Controls& controls)
-    : controls_(controls) {}
+    : controls_(controls)
+{
+}
 
-void Form1::Timer1_Timer() {
+void Form1::Timer1_Timer()
+{
     sweepTick(sweep, HorizontalStops, [this](float left) { controls_.Picture2.setLeft(left); });
 }
 
-void Form1::Timer2_Timer() {
+void Form1::Timer2_Timer()
+{
     sweepTick(sweep, VerticalStops, [this](float top) { controls_.Picture1.setTop(top); });
 }
 
-void Form1::cmdTirar_Click() {
+void Form1::cmdTirar_Click()
+{
     if (runtime::isTrue(controls_.Timer1.enabled())) {
         controls_.Timer1.setEnabled(False16);
         controls_.lbl.setCaption(secondBallPrompt);
@@ -46,14 +51,16 @@ void Form1::cmdTirar_Click() {
     sweep.stepIndex = 0;
 }
 
-void Form1::cmdReset_Click() {
+void Form1::cmdReset_Click()
+{
     sweep = SweepState{};
     controls_.Timer1.setEnabled(True16);
     controls_.lbl.setCaption("");
     controls_.Picture1.setTop(VerticalStops[0]);
 }
 
-bool Form1::isBasket() {
+bool Form1::isBasket()
+{
     // Each test makes both of its comparisons, reading the position afresh for each; the vertical test
     // is made only when the horizontal one holds.
     const bool pastLeftLimit = controls_.Picture2.left() > horizontalLowerLimit;

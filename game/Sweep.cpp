@@ -5,7 +5,8 @@ namespace game {
 
 using runtime::Integer16;
 
-void sweepTick(SweepState& state, const StopTable& stops, const std::function<void(float)>& move) {
+void sweepTick(SweepState& state, const StopTable& stops, const std::function<void(float)>& move)
+{
     constexpr Integer16 lastStop = static_cast<Integer16>(std::tuple_size_v<StopTable> - 1);
     if (state.stepIndex >= 0 && state.stepIndex <= lastStop)
         move(stops[static_cast<std::size_t>(state.stepIndex)]);

@@ -7,7 +7,8 @@
 
 namespace runtime {
 
-Integer16 add16(Integer16 a, Integer16 b) {
+Integer16 add16(Integer16 a, Integer16 b)
+{
     const int sum = int{a} + int{b};
     if (sum < std::numeric_limits<Integer16>::min() || sum > std::numeric_limits<Integer16>::max())
         throw overflowError();

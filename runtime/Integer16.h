@@ -13,11 +13,13 @@ inline constexpr Boolean16 True16 = -1;
 inline constexpr Boolean16 False16 = 0;
 
 // Zero is false, any other value true.
-constexpr bool isTrue(Boolean16 value) noexcept {
+constexpr bool isTrue(Boolean16 value) noexcept
+{
     return value != 0;
 }
 
-constexpr Boolean16 toBoolean16(bool value) noexcept {
+constexpr Boolean16 toBoolean16(bool value) noexcept
+{
     return value ? True16 : False16;
 }
 

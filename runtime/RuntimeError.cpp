@@ -5,7 +5,8 @@ namespace runtime {
 
 namespace {
 
-std::string propertyName(std::string_view control, std::string_view property) {
+std::string propertyName(std::string_view control, std::string_view property)
+{
     return std::string(control) + "." + std::string(property);
 }
 
@@ -13,17 +14,22 @@ std::string propertyName(std::string_view control, std::string_view property) {
 
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& description)
     : std::runtime_error(description)
-    , number_(number) {}
+    , number_(number)
+{
+}
 
-RuntimeError overflowError() {
+RuntimeError overflowError()
+{
     return {ErrorNumber::Overflow, "Desbordamiento"};
 }
 
-RuntimeError invalidPropertyValue(std::string_view control, std::string_view property) {
+RuntimeError invalidPropertyValue(std::string_view control, std::string_view property)
+{
     return {ErrorNumber::InvalidPropertyValue, "Valor no válido para " + propertyName(control, property)};
 }
 
-RuntimeError propertyAccessFailed(std::string_view control, std::string_view property) {
+RuntimeError propertyAccessFailed(std::string_view control, std::string_view property)
+{
     return {ErrorNumber::PropertyAccessFailed, "No se pudo acceder a " + propertyName(control, property)};
 }
 

@@ -12,7 +12,8 @@ constexpr double largestPlaceablePixel = 16777215.0;
 
 } // namespace
 
-std::optional<int> pixelsFromTwips(float twips) {
+std::optional<int> pixelsFromTwips(float twips)
+{
     if (!std::isfinite(twips))
         return std::nullopt;
     const double pixels = std::round(double{twips} / twipsPerPixel);

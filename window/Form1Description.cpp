@@ -9,7 +9,8 @@ namespace SystemColours = runtime::SystemColours;
 
 namespace {
 
-runtime::FormDescription describeForm1() {
+runtime::FormDescription describeForm1()
+{
     return {
         .caption = "Tirobol Game",
         .clientWidth = 10350,
@@ -97,7 +98,8 @@ runtime::FormDescription describeForm1() {
 
 } // namespace
 
-const runtime::FormDescription& form1Description() {
+const runtime::FormDescription& form1Description()
+{
     static const runtime::FormDescription description = describeForm1();
     return description;
 }

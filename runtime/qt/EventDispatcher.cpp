@@ -13,7 +13,8 @@ namespace {
 class BusyScope {
 public:
     explicit BusyScope(bool& busy)
-        : busy_(busy) {
+        : busy_(busy)
+    {
         busy_ = true;
     }
     ~BusyScope() { busy_ = false; }
@@ -27,9 +28,12 @@ private:
 } // namespace
 
 EventDispatcher::EventDispatcher(MessageBox& errorBox)
-    : errorBox_(errorBox) {}
+    : errorBox_(errorBox)
+{
+}
 
-void EventDispatcher::deliver(const Handler& handler) {
+void EventDispatcher::deliver(const Handler& handler)
+{
     if (busy_)
         return;
     const BusyScope scope(busy_);
@@ -43,7 +47,8 @@ void EventDispatcher::deliver(const Handler& handler) {
     }
 }
 
-void EventDispatcher::report(const std::string& message) {
+void EventDispatcher::report(const std::string& message)
+{
     const std::string text = message + "\nEl juego continúa.";
     // An event loop must never see an exception; when even the box fails, the terminal is told instead.
     try {

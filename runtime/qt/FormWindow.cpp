@@ -8,7 +8,8 @@ namespace runtime::qt {
 
 FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor background)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
     setWindowTitle(caption);
     setFixedSize(clientSize);
     QPalette colours = palette();
@@ -22,11 +23,13 @@ FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor backgrou
     connect(enter, &QShortcut::activated, this, &FormWindow::pressForEnter);
 }
 
-void FormWindow::setDefaultButton(QPushButton* button) {
+void FormWindow::setDefaultButton(QPushButton* button)
+{
     defaultButton_ = button;
 }
 
-void FormWindow::pressForEnter() {
+void FormWindow::pressForEnter()
+{
     if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
         focused && isAncestorOf(focused))
         focused->click();

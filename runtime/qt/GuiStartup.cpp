@@ -20,7 +20,8 @@ struct HeldMessage {
     QString text;
 };
 
-std::vector<HeldMessage>& heldMessages() {
+std::vector<HeldMessage>& heldMessages()
+{
     static std::vector<HeldMessage> messages;
     return messages;
 }
@@ -29,7 +30,8 @@ QtMessageHandler previousHandler = nullptr;
 
 // While the platform plugin loads, the toolkit explains a missing display in several lines and then aborts;
 // the player gets one line instead and a plain failure status.
-void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
     if (type == QtFatalMsg) {
         std::fputs(
             "Tirobol necesita un escritorio gráfico y no encontró ninguna pantalla a la que conectarse.\n",
@@ -41,7 +43,8 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 
 } // namespace
 
-std::unique_ptr<QApplication> startGui(int& argc, char** argv) {
+std::unique_ptr<QApplication> startGui(int& argc, char** argv)
+{
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -13,15 +13,18 @@ PictureBoxWidget::PictureBoxWidget(QWidget* parent, QColor background, QColor fo
     , background_(background)
     , foreground_(foreground)
     , framed_(framed)
-    , picture_(std::move(picture)) {
+    , picture_(std::move(picture))
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QRect PictureBoxWidget::innerArea() const {
+QRect PictureBoxWidget::innerArea() const
+{
     return framed_ ? rect().adjusted(1, 1, -1, -1) : rect();
 }
 
-void PictureBoxWidget::paintEvent(QPaintEvent*) {
+void PictureBoxWidget::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     if (framed_) {

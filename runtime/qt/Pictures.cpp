@@ -8,14 +8,16 @@ namespace runtime::qt {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& path, const QImageReader& reader) {
+[[noreturn]] void fail(const std::string& path, const QImageReader& reader)
+{
     throw PictureLoadError("No se pudo cargar la imagen " + path + " (" + reader.errorString().toStdString() +
                            "): falta el lector de ese formato de imagen o el archivo está dañado.");
 }
 
 } // namespace
 
-QImage loadPicture(const std::string& path) {
+QImage loadPicture(const std::string& path)
+{
     QImageReader reader(QString::fromStdString(path));
     QImage image = reader.read();
     if (image.isNull())
@@ -23,7 +25,8 @@ QImage loadPicture(const std::string& path) {
     return image;
 }
 
-QIcon loadIcon(const std::string& path) {
+QIcon loadIcon(const std::string& path)
+{
     QImageReader reader(QString::fromStdString(path));
     QIcon icon;
     for (int image = 0; image < reader.imageCount(); ++image) {

@@ -16,55 +16,68 @@ QtPictureBox::QtPictureBox(std::string name, QWidget* widget, float left, float 
     : name_(std::move(name))
     , widget_(widget)
     , left_(left)
-    , top_(top) {}
+    , top_(top)
+{
+}
 
-int QtPictureBox::toPixels(float twips, const char* property) const {
+int QtPictureBox::toPixels(float twips, const char* property) const
+{
     const auto pixels = pixelsFromTwips(twips);
     if (!pixels)
         throw invalidPropertyValue(name_, property);
     return *pixels;
 }
 
-void QtPictureBox::setLeft(float twips) {
+void QtPictureBox::setLeft(float twips)
+{
     widget_->move(toPixels(twips, "Left"), widget_->y());
     left_ = twips;
 }
 
-void QtPictureBox::setTop(float twips) {
+void QtPictureBox::setTop(float twips)
+{
     widget_->move(widget_->x(), toPixels(twips, "Top"));
     top_ = twips;
 }
 
 QtLabel::QtLabel(QLabel* label)
-    : label_(label) {}
+    : label_(label)
+{
+}
 
-std::string QtLabel::caption() {
+std::string QtLabel::caption()
+{
     return label_->text().toStdString();
 }
 
-void QtLabel::setCaption(const std::string& text) {
+void QtLabel::setCaption(const std::string& text)
+{
     label_->setText(QString::fromStdString(text));
 }
 
 QtTimer::QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs)
     : name_(std::move(name))
     , timer_(timer)
-    , enabled_(enabled) {
+    , enabled_(enabled)
+{
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(intervalMs);
     apply();
 }
 
-void QtTimer::setEnabled(Boolean16 enabled) {
+void QtTimer::setEnabled(Boolean16 enabled)
+{
     enabled_ = isTrue(enabled);
     apply();
 }
 
-std::int32_t QtTimer::interval() {
+std::int32_t QtTimer::interval()
+{
     return timer_->interval();
 }
 
-void QtTimer::setInterval(std::int32_t milliseconds) {
+void QtTimer::setInterval(std::int32_t milliseconds)
+{
     if (milliseconds < 0)
         throw invalidPropertyValue(name_, "Interval");
     if (milliseconds == timer_->interval())
@@ -73,7 +86,8 @@ void QtTimer::setInterval(std::int32_t milliseconds) {
     apply();
 }
 
-void QtTimer::apply() {
+void QtTimer::apply()
+{
     const bool shouldRun = enabled_ && timer_->interval() > 0;
     if (!shouldRun)
         timer_->stop();

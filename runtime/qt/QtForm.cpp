@@ -19,21 +19,25 @@ namespace runtime::qt {
 
 namespace {
 
-QColor toQColor(Colour colour) {
+QColor toQColor(Colour colour)
+{
     return QColor(colour.red, colour.green, colour.blue);
 }
 
 // Stored positions and sizes are whole pixels.
-QRect pixelBox(const ControlRecord& record) {
+QRect pixelBox(const ControlRecord& record)
+{
     return QRect(record.left / twipsPerPixel, record.top / twipsPerPixel, record.width / twipsPerPixel,
                  record.height / twipsPerPixel);
 }
 
-bool isPaintedOnForm(ControlKind kind) {
+bool isPaintedOnForm(ControlKind kind)
+{
     return kind == ControlKind::Label || kind == ControlKind::Shape;
 }
 
-QLabel* makeLabel(QWidget* parent, const ControlRecord& record) {
+QLabel* makeLabel(QWidget* parent, const ControlRecord& record)
+{
     auto* label = new QLabel(QString::fromStdString(record.caption), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,7 +49,8 @@ QLabel* makeLabel(QWidget* parent, const ControlRecord& record) {
     return label;
 }
 
-template <typename Map> auto& lookUp(Map& controls, const std::string& name, const char* kind) {
+template <typename Map> auto& lookUp(Map& controls, const std::string& name, const char* kind)
+{
     const auto found = controls.find(name);
     if (found == controls.end())
         throw std::invalid_argument(std::string("the form has no ") + kind + " named " + name);
@@ -60,7 +65,8 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
           QSize(description.clientWidth / twipsPerPixel, description.clientHeight / twipsPerPixel),
           toQColor(description.backColour)))
     , messageBox_(window_.get(), applicationTitle)
-    , dispatcher_(messageBox_) {
+    , dispatcher_(messageBox_)
+{
     if (!description.icon.empty())
         window_->setWindowIcon(loadIcon(description.icon));
     for (const ControlRecord& record : description.controls)
@@ -71,7 +77,8 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
 
 QtForm::~QtForm() = default;
 
-void QtForm::addControl(const ControlRecord& record) {
+void QtForm::addControl(const ControlRecord& record)
+{
     QWidget* parent = window_.get();
     QWidget* widget = nullptr;
     switch (record.kind) {
@@ -113,7 +120,8 @@ void QtForm::addControl(const ControlRecord& record) {
     widgets_[record.name] = widget;
 }
 
-void QtForm::stack(const FormDescription& description) {
+void QtForm::stack(const FormDescription& description)
+{
     // Later siblings lie in front: raising in reverse leaves the first record frontmost, and lowering the
     // painted controls in order leaves the last of them at the very back.
     const auto& controls = description.controls;
@@ -127,7 +135,8 @@ void QtForm::stack(const FormDescription& description) {
     }
 }
 
-void QtForm::orderTabs(const FormDescription& description) {
+void QtForm::orderTabs(const FormDescription& description)
+{
     std::vector<const ControlRecord*> tabbed;
     for (const ControlRecord& record : description.controls) {
         if (record.tabIndex)
@@ -152,23 +161,28 @@ void QtForm::orderTabs(const FormDescription& description) {
         first->setFocus();
 }
 
-QWidget& QtForm::widget(const std::string& name) {
+QWidget& QtForm::widget(const std::string& name)
+{
     return lookUp(widgets_, name, "visible control");
 }
 
-PictureBox& QtForm::pictureBox(const std::string& name) {
+PictureBox& QtForm::pictureBox(const std::string& name)
+{
     return lookUp(pictureBoxes_, name, "picture box");
 }
 
-Label& QtForm::label(const std::string& name) {
+Label& QtForm::label(const std::string& name)
+{
     return lookUp(labels_, name, "label");
 }
 
-Timer& QtForm::timer(const std::string& name) {
+Timer& QtForm::timer(const std::string& name)
+{
     return lookUp(timers_, name, "timer");
 }
 
-void QtForm::bind(const std::string& control, Event event, EventDispatcher::Handler handler) {
+void QtForm::bind(const std::string& control, Event event, EventDispatcher::Handler handler)
+{
     auto deliver = [this, handler = std::move(handler)] { dispatcher_.deliver(handler); };
     if (event == Event::Timer) {
         QObject::connect(&lookUp(qtTimers_, control, "timer"), &QTimer::timeout, window_.get(), deliver);

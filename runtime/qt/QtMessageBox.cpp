@@ -9,9 +9,12 @@ namespace runtime::qt {
 
 QtMessageBox::QtMessageBox(QWidget* parent, QString title)
     : parent_(parent)
-    , title_(std::move(title)) {}
+    , title_(std::move(title))
+{
+}
 
-void QtMessageBox::show(const std::string& prompt) {
+void QtMessageBox::show(const std::string& prompt)
+{
     QMessageBox box(parent_);
     box.setWindowTitle(title_);
     box.setIcon(QMessageBox::NoIcon);

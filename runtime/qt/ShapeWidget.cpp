@@ -10,12 +10,14 @@ namespace runtime::qt {
 ShapeWidget::ShapeWidget(QWidget* parent, QColor outline, int lineWidth)
     : QWidget(parent)
     , outline_(outline)
-    , lineWidth_(lineWidth) {
+    , lineWidth_(lineWidth)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*) {
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(outline_, lineWidth_));

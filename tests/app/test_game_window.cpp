@@ -18,12 +18,14 @@ class ClickWhenBallArrives : public QObject {
 public:
     ClickWhenBallArrives(QWidget& ball, QPoint position, QPushButton& button)
         : position_(position)
-        , button_(button) {
+        , button_(button)
+    {
         ball.installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Move && static_cast<QWidget*>(watched)->pos() == position_) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, &button_, [this] { QTest::mouseClick(&button_, Qt::LeftButton); });
@@ -53,7 +55,8 @@ private:
     // when the vertical ball shows `verticalPixel`. Returns what the verdict box showed, and whether both
     // timers were stopped while it was open.
     std::optional<std::pair<MessageBoxWatcher::Sighting, bool>> playShot(int horizontalPixel,
-                                                                         int verticalPixel) {
+                                                                         int verticalPixel)
+    {
         ClickWhenBallArrives firstThrow(widget("Picture2"), QPoint(horizontalPixel, 128), button("cmdTirar"));
         if (!QTest::qWaitFor([&] { return running("Timer2"); }, 5000))
             return std::nullopt;
@@ -69,14 +72,16 @@ private:
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         window_.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window_.form().window()));
     }
 
     // Catches clicks not reaching the game, a verdict box that is not the application's, timers left
     // running behind the verdict, and a restart that does not start a new shot.
-    void realClicksPlayAWholeShot_data() {
+    void realClicksPlayAWholeShot_data()
+    {
         QTest::addColumn<int>("horizontalPixel");
         QTest::addColumn<int>("verticalPixel");
         QTest::addColumn<QString>("verdict");
@@ -87,7 +92,8 @@ private slots:
         QTest::newRow("horizontal stop 5, vertical stop 4")
             << 200 << 133 << QStringLiteral("Encestaste!!!!!!!");
     }
-    void realClicksPlayAWholeShot() {
+    void realClicksPlayAWholeShot()
+    {
         QFETCH(int, horizontalPixel);
         QFETCH(int, verticalPixel);
         QFETCH(QString, verdict);

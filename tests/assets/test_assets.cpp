@@ -10,25 +10,30 @@
 
 namespace {
 
-QByteArray bytesOf(const char* path) {
+QByteArray bytesOf(const char* path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-quint16 le16(const QByteArray& data, int at) {
+quint16 le16(const QByteArray& data, int at)
+{
     return qFromLittleEndian<quint16>(data.constData() + at);
 }
 
-quint32 le32(const QByteArray& data, int at) {
+quint32 le32(const QByteArray& data, int at)
+{
     return qFromLittleEndian<quint32>(data.constData() + at);
 }
 
-quint16 be16(const QByteArray& data, int at) {
+quint16 be16(const QByteArray& data, int at)
+{
     return qFromBigEndian<quint16>(data.constData() + at);
 }
 
 // The JPEG segment that starts with `marker`, from its length field on; empty when there is none.
-QByteArray jpegSegment(const QByteArray& jpeg, quint8 marker) {
+QByteArray jpegSegment(const QByteArray& jpeg, quint8 marker)
+{
     int at = 2;
     while (at + 4 <= jpeg.size() && quint8(jpeg[at]) == 0xFF) {
         const quint16 length = be16(jpeg, at + 2);
@@ -48,14 +53,16 @@ class AssetsTest : public QObject {
 
 private slots:
     // Catches a picture whose reader is missing at run time, which would leave its box empty.
-    void qtHasAReaderForEveryFormat() {
+    void qtHasAReaderForEveryFormat()
+    {
         const QList<QByteArray> formats = QImageReader::supportedImageFormats();
         for (const char* format : {"bmp", "gif", "ico", "jpeg"})
             QVERIFY2(formats.contains(format), format);
     }
 
     // Catches a ball bitmap of another layout: header size, depth, compression, row order or padding.
-    void ballIsAnUncompressedBottomUpBitmap() {
+    void ballIsAnUncompressedBottomUpBitmap()
+    {
         const QByteArray bmp = bytesOf(":/assets/ball.bmp");
         QCOMPARE(bmp.size(), 15238);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
@@ -77,7 +84,8 @@ private slots:
     }
 
     // Catches a title graphic written as GIF89a, with a short colour table, transparency or interlacing.
-    void titleIsAPlainGif87a() {
+    void titleIsAPlainGif87a()
+    {
         const QByteArray gif = bytesOf(":/assets/title.gif");
         QCOMPARE(gif.left(6), QByteArray("GIF87a"));
         QCOMPARE(le16(gif, 6), quint16(90));
@@ -90,7 +98,8 @@ private slots:
     }
 
     // Catches a baseline JPEG, another JFIF version, non-square pixels or other chroma sampling.
-    void photographIsAProgressiveJpeg() {
+    void photographIsAProgressiveJpeg()
+    {
         const QByteArray jpeg = bytesOf(":/assets/photo.jpg");
         QCOMPARE(jpeg.left(2), QByteArray("\xFF\xD8"));
         const QByteArray jfif = jpegSegment(jpeg, 0xE0);
@@ -110,7 +119,8 @@ private slots:
     }
 
     // Catches an icon of other sizes, depth, palette or mask, or one of the wrong length.
-    void iconHoldsTwoSixteenColourImages() {
+    void iconHoldsTwoSixteenColourImages()
+    {
         const QByteArray ico = bytesOf(":/assets/tirobol.ico");
         QCOMPARE(ico.size(), 1078);
         QCOMPARE(le16(ico, 2), quint16(1));
@@ -136,7 +146,8 @@ private slots:
     }
 
     // Catches a picture that Qt decodes at another size.
-    void everyPictureDecodesAtItsSize_data() {
+    void everyPictureDecodesAtItsSize_data()
+    {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::newRow("ball") << ":/assets/ball.bmp" << QSize(69, 73);
@@ -144,14 +155,16 @@ private slots:
         QTest::newRow("photograph") << ":/assets/photo.jpg" << QSize(287, 441);
         QTest::newRow("icon, first image") << ":/assets/tirobol.ico" << QSize(32, 32);
     }
-    void everyPictureDecodesAtItsSize() {
+    void everyPictureDecodesAtItsSize()
+    {
         QFETCH(QString, path);
         QFETCH(QSize, size);
         QCOMPARE(runtime::qt::loadPicture(path.toStdString()).size(), size);
     }
 
     // Catches an empty picture box shown instead of a clear error when a picture cannot be decoded.
-    void undecodablePictureIsAnError() {
+    void undecodablePictureIsAnError()
+    {
         QTemporaryFile damaged(QDir::tempPath() + "/XXXXXX.jpg");
         QVERIFY(damaged.open());
         damaged.write("\xFF\xD8 not really a picture");
@@ -169,7 +182,8 @@ private slots:
 
     // Catches pictures scaled, offset or drawn over the frame, the photograph's hidden rows shown,
     // and the vertical ball drawn over the horizontal one.
-    void windowDrawsEachPictureUnscaledAtItsBoxCorner() {
+    void windowDrawsEachPictureUnscaledAtItsBoxCorner()
+    {
         app::GameWindow window;
         window.form().timer("Timer1").setEnabled(runtime::False16);
         window.form().pictureBox("Picture2").setLeft(2500);
@@ -221,7 +235,8 @@ private slots:
     }
 
     // Catches a window icon that lacks one of its sizes or differs from the icon file.
-    void windowIconHasBothImages() {
+    void windowIconHasBothImages()
+    {
         app::GameWindow window;
         const QIcon icon = window.form().window().windowIcon();
         QImageReader reader(":/assets/tirobol.ico");

@@ -11,19 +11,22 @@ enum class GameEvent { Timer1Tick, Timer2Tick, TirarClick, ReiniciarClick };
 
 inline const std::string secondBallPrompt = "Ahora tirá la otra pelota";
 
-inline Phase phaseOf(bool timer1, bool timer2) {
+inline Phase phaseOf(bool timer1, bool timer2)
+{
     if (timer1)
         return timer2 ? Phase::DoubleSweep : Phase::HorizontalSweep;
     return timer2 ? Phase::VerticalSweep : Phase::ShotResolved;
 }
 
-inline Phase phaseOf(const FakeForm1& fake) {
+inline Phase phaseOf(const FakeForm1& fake)
+{
     return phaseOf(runtime::isTrue(fake.Timer1.storedEnabled()),
                    runtime::isTrue(fake.Timer2.storedEnabled()));
 }
 
 // Puts the fake form in `phase`, its label as that phase shows it, and clears the log.
-inline void enterPhase(FakeForm1& fake, Phase phase) {
+inline void enterPhase(FakeForm1& fake, Phase phase)
+{
     const bool timer1 = phase == Phase::HorizontalSweep || phase == Phase::DoubleSweep;
     const bool timer2 = phase == Phase::VerticalSweep || phase == Phase::DoubleSweep;
     fake.Timer1.setEnabled(runtime::toBoolean16(timer1));
@@ -33,7 +36,8 @@ inline void enterPhase(FakeForm1& fake, Phase phase) {
 }
 
 // Ticks reach the game only while their timer is enabled.
-inline bool canHappen(const FakeForm1& fake, GameEvent event) {
+inline bool canHappen(const FakeForm1& fake, GameEvent event)
+{
     switch (event) {
     case GameEvent::Timer1Tick:
         return runtime::isTrue(fake.Timer1.storedEnabled());
@@ -44,7 +48,8 @@ inline bool canHappen(const FakeForm1& fake, GameEvent event) {
     }
 }
 
-inline void fire(FakeForm1& fake, GameEvent event) {
+inline void fire(FakeForm1& fake, GameEvent event)
+{
     switch (event) {
     case GameEvent::Timer1Tick:
         return fake.form.Timer1_Timer();

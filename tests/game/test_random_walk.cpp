@@ -10,7 +10,8 @@
 namespace {
 
 // The phase table, as the player meets it: the phase that each event leads to.
-Phase nextPhase(Phase phase, GameEvent event) {
+Phase nextPhase(Phase phase, GameEvent event)
+{
     switch (event) {
     case GameEvent::Timer1Tick:
     case GameEvent::Timer2Tick:
@@ -26,12 +27,14 @@ Phase nextPhase(Phase phase, GameEvent event) {
 }
 
 // The index of `value` in `stops`, or -1 when it is none of them.
-int stopIndex(const game::StopTable& stops, float value) {
+int stopIndex(const game::StopTable& stops, float value)
+{
     const auto found = std::find(stops.begin(), stops.end(), value);
     return found == stops.end() ? -1 : static_cast<int>(found - stops.begin());
 }
 
-std::uint64_t walkSeed() {
+std::uint64_t walkSeed()
+{
     if (const char* seed = std::getenv("TIROBOL_WALK_SEED"))
         return std::strtoull(seed, nullptr, 10);
     return std::random_device{}();
@@ -46,7 +49,8 @@ private slots:
     // Catches any sequence of ticks and presses that breaks the sweep state's invariants, puts a ball off
     // its stops, leaves the phase table or gives a verdict other than "horizontal stop 4 or 5 and vertical
     // stop 3 or 4". Replay a failure with TIROBOL_WALK_SEED set to the printed seed.
-    void anySequenceOfEventsKeepsTheInvariants() {
+    void anySequenceOfEventsKeepsTheInvariants()
+    {
         const std::uint64_t seed = walkSeed();
         qInfo("random walk seed: %llu", static_cast<unsigned long long>(seed));
         std::mt19937_64 random(seed);

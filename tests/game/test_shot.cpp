@@ -35,7 +35,8 @@ const char* const scoringStops[9] = {
     "...XX....", ".........", ".........", ".........",
 };
 
-std::string verdictFor(float left, float top) {
+std::string verdictFor(float left, float top)
+{
     FakeForm1 fake;
     enterPhase(fake, Phase::VerticalSweep);
     fake.Picture2.setLeft(left);
@@ -52,7 +53,8 @@ class ShotTest : public QObject {
 private slots:
     // Catches a wrong limit, a non-strict comparison or a swapped test: every pair of stops against the
     // table.
-    void everyPairOfStopsGetsItsVerdict() {
+    void everyPairOfStopsGetsItsVerdict()
+    {
         for (std::size_t h = 0; h < game::HorizontalStops.size(); ++h) {
             for (std::size_t v = 0; v < game::VerticalStops.size(); ++v) {
                 const std::string expected = scoringStops[h][v] == 'X' ? basket : miss;
@@ -64,7 +66,8 @@ private slots:
     }
 
     // Catches limits moved by one twip or comparisons made non-strict.
-    void scoringLimitsAreStrict_data() {
+    void scoringLimitsAreStrict_data()
+    {
         QTest::addColumn<float>("left");
         QTest::addColumn<float>("top");
         QTest::addColumn<std::string>("verdict");
@@ -83,7 +86,8 @@ private slots:
         QTest::newRow("top 2200 misses") << inside << 2200.0f << miss;
         QTest::newRow("start position of the horizontal ball") << 840.0f << insideTop << miss;
     }
-    void scoringLimitsAreStrict() {
+    void scoringLimitsAreStrict()
+    {
         QFETCH(float, left);
         QFETCH(float, top);
         QFETCH(std::string, verdict);
@@ -91,7 +95,8 @@ private slots:
     }
 
     // Catches a comparison made on one read for both limits, or a vertical read after a horizontal miss.
-    void verdictReadsEachPositionAfreshAndOnlyWhenNeeded_data() {
+    void verdictReadsEachPositionAfreshAndOnlyWhenNeeded_data()
+    {
         QTest::addColumn<float>("left");
         QTest::addColumn<float>("top");
         QTest::addColumn<Log>("reads");
@@ -106,7 +111,8 @@ private slots:
         QTest::newRow("vertical miss at the top reads Top twice")
             << 3000.0f << 0.0f << Log{"Picture2.Left?", "Picture2.Left?", "Picture1.Top?", "Picture1.Top?"};
     }
-    void verdictReadsEachPositionAfreshAndOnlyWhenNeeded() {
+    void verdictReadsEachPositionAfreshAndOnlyWhenNeeded()
+    {
         QFETCH(float, left);
         QFETCH(float, top);
         QFETCH(Log, reads);
@@ -125,7 +131,8 @@ private slots:
 
     // Catches any departure from the phase table: the accesses each event makes, in order, the phase it
     // leads to, the label, and what happens to the shared index and direction.
-    void phaseMachineFollowsItsTable_data() {
+    void phaseMachineFollowsItsTable_data()
+    {
         QTest::addColumn<Phase>("phase");
         QTest::addColumn<GameEvent>("event");
         QTest::addColumn<Log>("accesses");
@@ -167,7 +174,8 @@ private slots:
         QTest::newRow("double, Reiniciar")
             << D << GameEvent::ReiniciarClick << restart << D << std::string() << 0 << F;
     }
-    void phaseMachineFollowsItsTable() {
+    void phaseMachineFollowsItsTable()
+    {
         QFETCH(Phase, phase);
         QFETCH(GameEvent, event);
         QFETCH(Log, accesses);
@@ -193,7 +201,8 @@ private slots:
     // Catches a handler that goes on after a failed access, undoes what came before it, resets the index
     // although the failure came first, or escapes the binding without a report. Every access of every
     // handler is made to fail in turn, in every phase where that handler runs.
-    void failedAccessEndsTheHandlerThere_data() {
+    void failedAccessEndsTheHandlerThere_data()
+    {
         QTest::addColumn<Phase>("phase");
         QTest::addColumn<GameEvent>("event");
         QTest::addColumn<float>("left");
@@ -219,7 +228,8 @@ private slots:
             }
         }
     }
-    void failedAccessEndsTheHandlerThere() {
+    void failedAccessEndsTheHandlerThere()
+    {
         QFETCH(Phase, phase);
         QFETCH(GameEvent, event);
         QFETCH(float, left);
@@ -260,7 +270,8 @@ private slots:
 
     // Catches a restart that leaves the horizontal sweep where it was: after a verdict the next tick
     // shows stop 0 and leaves index 1, and two restarts do what one does.
-    void restartStartsANewShot() {
+    void restartStartsANewShot()
+    {
         FakeForm1 fake;
         enterPhase(fake, Phase::ShotResolved);
         fake.form.sweep = {6, runtime::True16};

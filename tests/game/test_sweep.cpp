@@ -21,7 +21,8 @@ constexpr int T = -1;
 
 enum class Sweep { Horizontal, Vertical };
 
-void tick(FakeForm1& fake, Sweep sweep) {
+void tick(FakeForm1& fake, Sweep sweep)
+{
     if (sweep == Sweep::Horizontal)
         fake.form.Timer1_Timer();
     else
@@ -38,7 +39,8 @@ class SweepTest : public QObject {
 private slots:
     // Catches a wrong stop, a turn at the wrong index, a move made with the index after the step, and a
     // tick that writes when the index is out of the table. Expected writes are spelled out, not computed.
-    void ticksFollowTheSteppingTables_data() {
+    void ticksFollowTheSteppingTables_data()
+    {
         QTest::addColumn<Sweep>("sweep");
         QTest::addColumn<int>("startIndex");
         QTest::addColumn<int>("startGoingBack");
@@ -85,7 +87,8 @@ private slots:
         QTest::newRow("index 1 going back turns at 0")
             << Sweep::Horizontal << 1 << T << 1 << Log{"Picture2.Left=1000"} << 0 << F;
     }
-    void ticksFollowTheSteppingTables() {
+    void ticksFollowTheSteppingTables()
+    {
         QFETCH(Sweep, sweep);
         QFETCH(int, startIndex);
         QFETCH(int, startGoingBack);
@@ -105,14 +108,16 @@ private slots:
     }
 
     // Catches an index that wraps around, or a state changed before the overflow error is raised.
-    void overflowLeavesTheStateAsItWas_data() {
+    void overflowLeavesTheStateAsItWas_data()
+    {
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("goingBack");
 
         QTest::newRow("32767 counting up") << 32767 << F;
         QTest::newRow("-32768 counting down") << -32768 << T;
     }
-    void overflowLeavesTheStateAsItWas() {
+    void overflowLeavesTheStateAsItWas()
+    {
         QFETCH(int, index);
         QFETCH(int, goingBack);
 
@@ -130,7 +135,8 @@ private slots:
     }
 
     // Catches a step taken before the move, so that a failed move still advances the sweep.
-    void failedMoveLeavesTheStateAsItWas_data() {
+    void failedMoveLeavesTheStateAsItWas_data()
+    {
         QTest::addColumn<Sweep>("sweep");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("goingBack");
@@ -145,7 +151,8 @@ private slots:
         QTest::newRow("vertical, at the near end")
             << Sweep::Vertical << 0 << T << std::string("!Picture1.Top=0");
     }
-    void failedMoveLeavesTheStateAsItWas() {
+    void failedMoveLeavesTheStateAsItWas()
+    {
         QFETCH(Sweep, sweep);
         QFETCH(int, index);
         QFETCH(int, goingBack);
@@ -165,7 +172,8 @@ private slots:
 
     // Catches one index per ball: with both timers ticking in turn, the balls share the index and so
     // one ball is shown only the even stops and the other only the odd ones.
-    void bothSweepsShareOneIndex() {
+    void bothSweepsShareOneIndex()
+    {
         FakeForm1 fake;
         for (int i = 0; i < 8; ++i) {
             fake.form.Timer1_Timer();

@@ -28,7 +28,8 @@ class EventDispatcherTest : public QObject {
 
 private slots:
     // Catches an error that escapes into the event loop, or a report that does not name the error.
-    void errorEndingAHandlerIsReportedAndTheGameGoesOn() {
+    void errorEndingAHandlerIsReportedAndTheGameGoesOn()
+    {
         fake::AccessLog log;
         fake::FakeMessageBox box(log);
         EventDispatcher dispatcher(box);
@@ -48,7 +49,8 @@ private slots:
     }
 
     // Catches an exception escaping when even the report cannot be shown.
-    void failingReportDoesNotEscape() {
+    void failingReportDoesNotEscape()
+    {
         FailingMessageBox box;
         EventDispatcher dispatcher(box);
         dispatcher.deliver([] { throw runtime::overflowError(); });
@@ -59,7 +61,8 @@ private slots:
 
     // Catches re-entrant delivery: an event that falls due while a handler (or its message box) runs
     // is dropped, not run inside it and not queued for later.
-    void eventsDuringAHandlerAreDropped() {
+    void eventsDuringAHandlerAreDropped()
+    {
         fake::AccessLog log;
         fake::FakeMessageBox box(log);
         EventDispatcher dispatcher(box);
@@ -72,7 +75,8 @@ private slots:
 
     // Catches error boxes piling up behind one another when a timer's handler fails on every tick,
     // and a box that is not the application's: title, no icon, one "Aceptar" button.
-    void failingTimerShowsOneBoxAtATime() {
+    void failingTimerShowsOneBoxAtATime()
+    {
         const runtime::FormDescription description{
             .caption = "Muestra",
             .clientWidth = 1500,

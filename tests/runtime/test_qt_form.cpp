@@ -14,7 +14,8 @@ using runtime::qt::QtForm;
 namespace {
 
 // A form of the builder's own, unrelated to the game's, so that nothing here depends on Form1.
-runtime::FormDescription sampleForm() {
+runtime::FormDescription sampleForm()
+{
     return {
         .caption = "Muestra",
         .clientWidth = 3000,
@@ -42,7 +43,8 @@ class QtFormTest : public QObject {
 
 private slots:
     // Catches a position read back rounded, or a widget placed by truncation.
-    void pictureBoxKeepsTheExactValueAndPlacesTheNearestPixel_data() {
+    void pictureBoxKeepsTheExactValueAndPlacesTheNearestPixel_data()
+    {
         QTest::addColumn<float>("twips");
         QTest::addColumn<int>("pixels");
 
@@ -52,7 +54,8 @@ private slots:
         QTest::newRow("two thirds of a pixel") << 2500.0f << 167;
         QTest::newRow("negative half pixel") << -7.5f << -1;
     }
-    void pictureBoxKeepsTheExactValueAndPlacesTheNearestPixel() {
+    void pictureBoxKeepsTheExactValueAndPlacesTheNearestPixel()
+    {
         QFETCH(float, twips);
         QFETCH(int, pixels);
 
@@ -66,14 +69,16 @@ private slots:
     }
 
     // Catches a position that cannot be placed being accepted, or half applied before the error.
-    void unplaceablePositionIsRefusedAndMovesNothing_data() {
+    void unplaceablePositionIsRefusedAndMovesNothing_data()
+    {
         QTest::addColumn<float>("twips");
 
         QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
         QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
         QTest::newRow("far beyond any screen") << -3.0e8f;
     }
-    void unplaceablePositionIsRefusedAndMovesNothing() {
+    void unplaceablePositionIsRefusedAndMovesNothing()
+    {
         QFETCH(float, twips);
 
         QtForm form(sampleForm(), "Muestra");
@@ -92,14 +97,16 @@ private slots:
     }
 
     // Catches the later record drawn in front where two controls overlap.
-    void firstRecordLiesInFront() {
+    void firstRecordLiesInFront()
+    {
         QtForm form(sampleForm(), "Muestra");
         QCOMPARE(form.window().childAt(30, 30), &form.widget("Front"));
         QCOMPARE(form.window().childAt(50, 50), &form.widget("Back"));
     }
 
     // Catches a timer restarted (and so delayed) by enabling it again, or one that ticks when disabled.
-    void timersFollowTheirEnabledState() {
+    void timersFollowTheirEnabledState()
+    {
         QtForm form(sampleForm(), "Muestra");
         auto* clock = form.window().findChildren<QTimer*>().at(0);
         QVERIFY(clock->isActive());
@@ -125,7 +132,8 @@ private slots:
     }
 
     // Catches a wiring fault that would go unnoticed until the event never arrives.
-    void unknownControlsAreRefused() {
+    void unknownControlsAreRefused()
+    {
         QtForm form(sampleForm(), "Muestra");
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.pictureBox("Go"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.timer("Nothing"));

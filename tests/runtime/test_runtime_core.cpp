@@ -15,7 +15,8 @@ class RuntimeCoreTest : public QObject {
 
 private slots:
     // Catches sums that wrap around instead of raising the overflow error, and off-by-one limits.
-    void add16FollowsSixteenBitLimits_data() {
+    void add16FollowsSixteenBitLimits_data()
+    {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<bool>("overflows");
@@ -27,7 +28,8 @@ private slots:
         QTest::newRow("past the smallest value") << -32768 << -1 << true << 0;
         QTest::newRow("below zero") << 0 << -1 << false << -1;
     }
-    void add16FollowsSixteenBitLimits() {
+    void add16FollowsSixteenBitLimits()
+    {
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(bool, overflows);
@@ -44,7 +46,8 @@ private slots:
     }
 
     // Catches a boolean test that looks for -1 only, or a conversion that stores 1 for true.
-    void booleansAreMinusOneAndZero() {
+    void booleansAreMinusOneAndZero()
+    {
         QCOMPARE(runtime::toBoolean16(true), Integer16{-1});
         QCOMPARE(runtime::toBoolean16(false), Integer16{0});
         QVERIFY(runtime::isTrue(-1));
@@ -53,7 +56,8 @@ private slots:
     }
 
     // Catches truncation instead of rounding, and positions the window could not place being accepted.
-    void twipsRoundToTheNearestPixel_data() {
+    void twipsRoundToTheNearestPixel_data()
+    {
         QTest::addColumn<float>("twips");
         QTest::addColumn<bool>("placeable");
         QTest::addColumn<int>("pixels");
@@ -70,7 +74,8 @@ private slots:
         QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << false << 0;
         QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << false << 0;
     }
-    void twipsRoundToTheNearestPixel() {
+    void twipsRoundToTheNearestPixel()
+    {
         QFETCH(float, twips);
         QFETCH(bool, placeable);
         QFETCH(int, pixels);
@@ -82,7 +87,8 @@ private slots:
     }
 
     // Catches an error whose text does not say which control and property failed.
-    void errorsNameTheirProperty() {
+    void errorsNameTheirProperty()
+    {
         const auto invalid = runtime::invalidPropertyValue("Picture2", "Left");
         QCOMPARE(invalid.number(), ErrorNumber::InvalidPropertyValue);
         QVERIFY(invalid.description().find("Picture2.Left") != std::string::npos);

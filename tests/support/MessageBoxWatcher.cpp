@@ -9,19 +9,22 @@
 
 MessageBoxWatcher::MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook)
     : looksBeforeClosing_(looksBeforeClosing)
-    , onLook_(std::move(onLook)) {
+    , onLook_(std::move(onLook))
+{
     connect(&poll_, &QTimer::timeout, this, &MessageBoxWatcher::look);
     poll_.start(10);
 }
 
-int MessageBoxWatcher::visibleMessageBoxes() {
+int MessageBoxWatcher::visibleMessageBoxes()
+{
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
         count += qobject_cast<QMessageBox*>(widget) && widget->isVisible();
     return count;
 }
 
-void MessageBoxWatcher::look() {
+void MessageBoxWatcher::look()
+{
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box)
         return;

@@ -19,7 +19,8 @@ private:
     QPushButton& button(const char* name) { return static_cast<QPushButton&>(widget(name)); }
 
 private slots:
-    void init() {
+    void init()
+    {
         window_ = std::make_unique<app::GameWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(&window_->form().window()));
@@ -27,7 +28,8 @@ private slots:
     void cleanup() { window_.reset(); }
 
     // Catches a control misplaced by a twips conversion or a wrong record in the description.
-    void controlsStandInTheirPixelBoxes_data() {
+    void controlsStandInTheirPixelBoxes_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("box");
 
@@ -40,14 +42,16 @@ private slots:
         QTest::newRow("lbl") << "lbl" << QRect(32, 336, 289, 25);
         QTest::newRow("Shape1") << "Shape1" << QRect(152, 96, 129, 137);
     }
-    void controlsStandInTheirPixelBoxes() {
+    void controlsStandInTheirPixelBoxes()
+    {
         QFETCH(QString, name);
         QFETCH(QRect, box);
         QCOMPARE(widget(name.toUtf8().constData()).geometry(), box);
     }
 
     // Catches a resizable window, a toolkit-decorated caption or a wrong client area.
-    void windowHasItsCaptionAndFixedSize() {
+    void windowHasItsCaptionAndFixedSize()
+    {
         QWidget& window = window_->form().window();
         QCOMPARE(window.windowTitle(), QStringLiteral("Tirobol Game"));
         QCOMPARE(window.size(), QSize(690, 524));
@@ -59,7 +63,8 @@ private slots:
     }
 
     // Catches colours taken from the desktop's scheme instead of the fixed ones.
-    void surfacesShowTheirColours_data() {
+    void surfacesShowTheirColours_data()
+    {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QColor>("colour");
 
@@ -68,7 +73,8 @@ private slots:
         QTest::newRow("label") << QPoint(100, 348) << QColor(192, 192, 192);
         QTest::newRow("target outline at its left edge") << QPoint(153, 164) << QColor(Qt::white);
     }
-    void surfacesShowTheirColours() {
+    void surfacesShowTheirColours()
+    {
         QFETCH(QPoint, point);
         QFETCH(QColor, colour);
         window_->form().timer("Timer1").setEnabled(runtime::False16);
@@ -78,7 +84,8 @@ private slots:
 
     // Catches a stacking order other than the description's: the first record in front, the label and
     // the shape beneath every picture box and button.
-    void controlsStackInDescriptionOrder() {
+    void controlsStackInDescriptionOrder()
+    {
         QStringList backToFront;
         for (QObject* child : window_->form().window().children()) {
             if (child->isWidgetType())
@@ -90,7 +97,8 @@ private slots:
     }
 
     // Catches the vertical ball drawn over the horizontal one, or a ball beneath the target marker.
-    void horizontalBallLiesInFrontWhereTheBallsCross() {
+    void horizontalBallLiesInFrontWhereTheBallsCross()
+    {
         window_->form().timer("Timer1").setEnabled(runtime::False16);
         window_->form().pictureBox("Picture2").setLeft(2500);
         window_->form().pictureBox("Picture1").setTop(2000);
@@ -100,7 +108,8 @@ private slots:
     }
 
     // Catches a tab chain that skips a button or starts the focus elsewhere than on "Tirar".
-    void focusStartsOnTirarAndTabFollowsTheTabIndexes() {
+    void focusStartsOnTirarAndTabFollowsTheTabIndexes()
+    {
         QWidget& window = window_->form().window();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -113,7 +122,8 @@ private slots:
 
     // Catches Enter pressing the wrong button, Space not pressing the focused one, and a held key
     // pressing once per auto-repeat.
-    void keysPressTheRightButtonOnce_data() {
+    void keysPressTheRightButtonOnce_data()
+    {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("repeats");
@@ -129,7 +139,8 @@ private slots:
         QTest::newRow("Enter held on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 5 << 0 << 1;
         QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << 1 << 0;
     }
-    void keysPressTheRightButtonOnce() {
+    void keysPressTheRightButtonOnce()
+    {
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(int, repeats);
@@ -158,7 +169,8 @@ private slots:
 
     // Catches a timer that is not wired to the sweep, or a widget placed by truncation: each real tick
     // puts Picture2's widget on the nearest pixel of the next stop.
-    void ticksMoveTheHorizontalBallThroughItsStops() {
+    void ticksMoveTheHorizontalBallThroughItsStops()
+    {
         std::vector<int> positions;
         QWidget& ball = widget("Picture2");
         window_->form().timer("Timer1").setEnabled(runtime::False16);
@@ -179,10 +191,13 @@ private:
     class MoveRecorder : public QObject {
     public:
         explicit MoveRecorder(std::vector<int>& positions)
-            : positions_(positions) {}
+            : positions_(positions)
+        {
+        }
 
     protected:
-        bool eventFilter(QObject* watched, QEvent* event) override {
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
             if (event->type() == QEvent::Move)
                 positions_.push_back(static_cast<QWidget*>(watched)->x());
             return false;
