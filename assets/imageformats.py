@@ -65,6 +65,17 @@ def flatten(rows, background):
     return [[over(p) for p in row] for row in rows]
 
 
+def png_rgba(rows):
+    """An 8-bit RGBA PNG of rows of (r, g, b, a), unfiltered."""
+    height, width = len(rows), len(rows[0])
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    raw = b"".join(b"\x00" + bytes(c for p in row for c in p) for row in rows)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
 def write_ppm(rows):
     height, width = len(rows), len(rows[0])
     return b"P6\n%d %d\n255\n" % (width, height) + bytes(c for row in rows for p in row for c in p)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/Form1Description.h"
 
+#include "window/Identity.h"
+
 namespace window {
 
 using runtime::ControlKind;
@@ -12,7 +14,7 @@ namespace {
 runtime::FormDescription describeForm1()
 {
     return {
-        .caption = "Tirobol Game",
+        .caption = productName,
         .clientWidth = 10350,
         .clientHeight = 7860,
         .backColour = SystemColours::menuText,

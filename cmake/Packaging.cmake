@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# `cpack` in a build folder makes a Debian package of what `cmake --install` installs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tirobol)
+set(CPACK_PACKAGE_VERSION ${TIROBOL_VERSION_TEXT})
+set(CPACK_PACKAGE_VENDOR "The Tirobol developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Time a basketball shot by stopping two sweeping balls")
+set(CPACK_PACKAGE_DESCRIPTION "One ball sweeps left and right, a second up and down; stop both over the target\nto score. A small Qt game that speaks Spanish.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tirobol developers <tirobol@users.noreply.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

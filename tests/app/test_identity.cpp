@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "app/ApplicationIdentity.h"
+#include "app/GameWindow.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTest>
+
+class IdentityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::applyApplicationIdentity(); }
+
+    // Catches a name or version that drifts from the one source in the build, or a locale left to the
+    // desktop.
+    void applicationReportsItsIdentity()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tirobol"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.tirobol.tirobol"));
+        QCOMPARE(QLocale().name(), QStringLiteral("es_ES"));
+    }
+
+    // Catches a caption decorated by the toolkit, which appends an explicitly set display name to titles.
+    void windowCaptionIsExactlyTheProductName()
+    {
+        app::GameWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window.form().window()));
+        QCOMPARE(window.form().window().windowTitle(), QStringLiteral("Tirobol Game"));
+        QCOMPARE(window.form().window().windowHandle()->title(), QStringLiteral("Tirobol Game"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    }
+};
+
+QTEST_MAIN(IdentityTest)
+#include "test_identity.moc"

@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: MIT
+# The Windows resource script compiles with the MinGW resource compiler, and what it compiles to carries the
+# program's names, version and icon group (read back by decompiling the compiled resource).
+execute_process(COMMAND x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-E ${RC_FILE}
+                        -O res -o ${WORK_DIR}/Tirobol.res
+                RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "windres could not compile ${RC_FILE}:\n${errors}")
+endif()
+execute_process(COMMAND x86_64-w64-mingw32-windres -i ${WORK_DIR}/Tirobol.res -O rc OUTPUT_VARIABLE compiled)
+foreach(expected
+        "LANGUAGE 10, 3"
+        "1 14 /* RT_GROUP_ICON */"
+        "Has 2 elements"
+        "\"\\040\\040\\020\\000\", 1, 4"
+        "\"\\020\\020\\020\\000\", 1, 4"
+        " FILEVERSION 1, 0, 0, 0\n"
+        " PRODUCTVERSION 1, 0, 0, 0\n"
+        " FILEOS 0x4\n"
+        " FILETYPE 0x1\n"
+        "BLOCK \"0C0A04B0\""
+        "VALUE \"ProductName\", \"Tirobol Game\"\n"
+        "VALUE \"FileVersion\", \"1.00\"\n"
+        "VALUE \"ProductVersion\", \"1.00\"\n"
+        "VALUE \"InternalName\", \"Tirobol\"\n"
+        "VALUE \"OriginalFilename\", \"Tirobol.exe\"\n"
+        "VALUE \"Translation\", 0xc0a, 1200\n")
+    string(FIND "${compiled}" "${expected}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the compiled resource lacks: ${expected}")
+    endif()
+endforeach()
+string(FIND "${compiled}" "FILEFLAGS 0x" flags)
+if(NOT flags EQUAL -1)
+    message(FATAL_ERROR "the compiled resource carries file flags")
+endif()
