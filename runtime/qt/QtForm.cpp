@@ -109,6 +109,7 @@ void QtForm::addControl(const ControlRecord& record)
         break;
     case ControlKind::Timer: {
         auto* timer = new QTimer(parent);
+        timer->setObjectName(QString::fromStdString(record.name));
         qtTimers_[record.name] = timer;
         timers_[record.name] =
             std::make_unique<QtTimer>(record.name, timer, record.enabled, record.intervalMs);

@@ -7,12 +7,12 @@
 
 #include <utility>
 
-MessageBoxWatcher::MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook)
+MessageBoxWatcher::MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook, int pollMs)
     : looksBeforeClosing_(looksBeforeClosing)
     , onLook_(std::move(onLook))
 {
     connect(&poll_, &QTimer::timeout, this, &MessageBoxWatcher::look);
-    poll_.start(10);
+    poll_.start(pollMs);
 }
 
 int MessageBoxWatcher::visibleMessageBoxes()

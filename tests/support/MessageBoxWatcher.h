@@ -10,8 +10,8 @@
 #include <vector>
 
 // A modal box runs its own event loop, so a test can only look at it from a timer running inside that loop.
-// The watcher looks every 10 ms; each look that finds a box is recorded, `onLook` runs, and every
-// `looksBeforeClosing`-th look presses the box's first button.
+// The watcher looks every `pollMs` milliseconds; each look that finds a box is recorded, `onLook` runs, and
+// every `looksBeforeClosing`-th look presses the box's first button.
 class MessageBoxWatcher : public QObject {
 public:
     struct Sighting {
@@ -22,7 +22,7 @@ public:
         int visibleBoxes;
     };
 
-    explicit MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook = {});
+    explicit MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook = {}, int pollMs = 10);
 
     const std::vector<Sighting>& sightings() const { return sightings_; }
 

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "app/Program.h"
+
+#include "app/ApplicationIdentity.h"
+#include "app/GameWindow.h"
+#include "runtime/qt/GuiStartup.h"
+#include "runtime/qt/Pictures.h"
+#include "runtime/qt/QtMessageBox.h"
+#include "runtime/qt/TerminationSignals.h"
+#include "window/Identity.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+namespace app {
+
+int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
+{
+    const auto application = runtime::qt::startGui(argc, argv);
+    const runtime::qt::TerminationSignals quitOnTermination;
+    applyApplicationIdentity();
+    std::optional<GameWindow> window;
+    try {
+        window.emplace();
+    } catch (const runtime::qt::PictureLoadError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        runtime::qt::QtMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
+        return EXIT_FAILURE;
+    }
+    window->show();
+    if (afterShow)
+        afterShow(*window);
+    return application->exec();
+}
+
+} // namespace app

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+namespace app {
+
+class GameWindow;
+
+// The whole program: start the toolkit (or say in one line that no desktop can be reached), take the
+// application's identity, build and show the game's window and run until it is closed or the process is
+// asked to end (SIGTERM, SIGINT, SIGHUP), then return the exit status. `afterShow` lets benchmarks and
+// tests watch the real program from inside; the program itself passes nothing.
+int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow = {});
+
+} // namespace app

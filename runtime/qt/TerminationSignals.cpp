@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/qt/TerminationSignals.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace runtime::qt {
+
+namespace {
+
+constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals()
+{
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    notifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [] {
+        char drained[16];
+        while (::read(signalPipe[0], drained, sizeof drained) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : handledSignals)
+        ::sigaction(signal, &action, nullptr);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    for (const int signal : handledSignals)
+        std::signal(signal, SIG_DFL);
+    notifier_.reset();
+    for (int& end : signalPipe) {
+        if (end >= 0)
+            ::close(end);
+        end = -1;
+    }
+}
+
+} // namespace runtime::qt

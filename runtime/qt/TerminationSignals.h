@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QSocketNotifier>
+
+#include <memory>
+
+namespace runtime::qt {
+
+// While it lives, SIGTERM, SIGINT and SIGHUP ask the application to quit, as closing the window does, so
+// the program ends through its event loop (exit status 0) even with a message box open. The signal only
+// writes to a pipe; the quit happens on the user-interface thread.
+class TerminationSignals {
+public:
+    TerminationSignals();
+    ~TerminationSignals();
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+} // namespace runtime::qt

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "MessageBoxWatcher.h"
+#include "app/GameWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace {
+
+bool isStop(const game::StopTable& stops, float value)
+{
+    return std::find(stops.begin(), stops.end(), value) != stops.end();
+}
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Catches crashes, leaks (under the sanitizer build) and broken invariants that only show when the real
+    // window takes thousands of clicks, key presses, ticks and verdict boxes, and is torn down and rebuilt.
+    void realWindowSurvivesRandomPlay()
+    {
+        const auto seed = std::random_device{}();
+        qInfo("soak seed: %u", seed);
+        std::mt19937 random(seed);
+        int events = 0;
+        int verdicts = 0;
+        for (int build = 0; build < 4; ++build) {
+            auto window = std::make_unique<app::GameWindow>();
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window->form().window()));
+            // Fast timers, so that ticks of both come between the presses.
+            window->form().timer("Timer1").setInterval(1);
+            window->form().timer("Timer2").setInterval(1);
+            MessageBoxWatcher closer(
+                1, [&] { ++verdicts; }, 1);
+            auto& tirar = static_cast<QPushButton&>(window->form().widget("cmdTirar"));
+            auto& reset = static_cast<QPushButton&>(window->form().widget("cmdReset"));
+            auto& label = static_cast<QLabel&>(window->form().widget("lbl"));
+
+            for (int step = 0; step < 5000; ++step, ++events) {
+                QPushButton& target = random() % 2 ? tirar : reset;
+                switch (random() % 4) {
+                case 0:
+                    QTest::mouseClick(&target, Qt::LeftButton);
+                    break;
+                case 1:
+                    target.setFocus();
+                    QTest::keyClick(&target, random() % 2 ? Qt::Key_Return : Qt::Key_Space);
+                    break;
+                default:
+                    QTest::qWait(1);
+                    break;
+                }
+
+                const game::SweepState sweep = window->game().sweep;
+                const QByteArray where =
+                    "seed " + QByteArray::number(seed) + ", event " + QByteArray::number(events);
+                QVERIFY2(sweep.stepIndex >= -1 && sweep.stepIndex <= 8, where);
+                QVERIFY2(sweep.stepIndex != 8 || runtime::isTrue(sweep.goingBack), where);
+                QVERIFY2(sweep.stepIndex != -1 || !runtime::isTrue(sweep.goingBack), where);
+                const float left = window->form().pictureBox("Picture2").left();
+                QVERIFY2(left == 840.0f || isStop(game::HorizontalStops, left), where);
+                QVERIFY2(isStop(game::VerticalStops, window->form().pictureBox("Picture1").top()), where);
+                const bool verticalOnly = !runtime::isTrue(window->form().timer("Timer1").enabled()) &&
+                                          runtime::isTrue(window->form().timer("Timer2").enabled());
+                QVERIFY2(label.text().isEmpty() != verticalOnly, where);
+            }
+        }
+        QVERIFY(verdicts > 100);
+        QCOMPARE(MessageBoxWatcher::visibleMessageBoxes(), 0);
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "test_soak.moc"
