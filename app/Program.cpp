@@ -3,6 +3,7 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
+#include "runtime/qt/FontWarmup.h"
 #include "runtime/qt/GuiStartup.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtMessageBox.h"
@@ -11,13 +12,18 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 namespace app {
 
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
-    const auto application = runtime::qt::startGui(argc, argv);
+    // The fonts are readied on a second thread that must end before the application does.
+    std::unique_ptr<QApplication> application;
+    runtime::qt::FontWarmup fonts;
+    application = runtime::qt::startGui(argc, argv);
+    fonts.fillFontDatabase();
     const runtime::qt::TerminationSignals quitOnTermination;
     applyApplicationIdentity();
     std::optional<GameWindow> window;

@@ -11,8 +11,6 @@
 #include "app/Program.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,10 +18,6 @@
 #include <memory>
 #include <string>
 #include <sys/resource.h>
-
-// Last: Xlib's macros clash with names in Qt's headers.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -66,69 +60,14 @@ void printCpu(int seconds)
     });
 }
 
-// Marks when a button takes a mouse release: QAbstractButton emits clicked, and so runs the handler, there.
-class ReleaseClock : public QObject {
-public:
-    long long releasedAt = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease)
-            releasedAt = monotonicNanoseconds();
-        return false;
-    }
-};
-
-void printPresses(app::GameWindow& window, int count)
-{
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fputs("press needs an X display\n", stderr);
-        std::exit(3);
-    }
-    static ReleaseClock clock;
-    auto& tirar = static_cast<QPushButton&>(window.form().widget("cmdTirar"));
-    auto& reset = static_cast<QPushButton&>(window.form().widget("cmdReset"));
-    tirar.installEventFilter(&clock);
-    auto* presser = new QTimer(&window.form().window());
-    auto pressed = std::make_shared<int>(0);
-    auto sentAt = std::make_shared<long long>(0);
-    QObject::connect(presser, &QTimer::timeout, [=, &tirar, &reset] {
-        if (*sentAt != 0) {
-            std::printf("press %lld\n", clock.releasedAt - *sentAt);
-            *sentAt = 0;
-            if (++*pressed == count) {
-                XCloseDisplay(display);
-                QCoreApplication::quit();
-                return;
-            }
-        }
-        // Tirar and Reiniciar in turn never reach a verdict box: throw, restart into the double sweep,
-        // throw...
-        const bool throwNow = clock.releasedAt == 0 || presser->property("restartNext").toBool();
-        QPushButton& target = throwNow ? tirar : reset;
-        presser->setProperty("restartNext", !throwNow);
-        const QPoint centre = target.mapToGlobal(target.rect().center());
-        XTestFakeMotionEvent(display, -1, centre.x(), centre.y(), CurrentTime);
-        XTestFakeButtonEvent(display, 1, True, CurrentTime);
-        XFlush(display);
-        XTestFakeButtonEvent(display, 1, False, CurrentTime);
-        if (throwNow)
-            *sentAt = monotonicNanoseconds();
-        XFlush(display);
-    });
-    presser->start(60);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (mode != "frame" && (amount <= 0 || (mode != "ticks" && mode != "cpu" && mode != "press"))) {
-        std::fputs("usage: tirobol-bench frame | ticks N | cpu SECONDS | press N\n", stderr);
+    if (mode != "frame" && (amount <= 0 || (mode != "ticks" && mode != "cpu"))) {
+        std::fputs("usage: tirobol-bench frame | ticks N | cpu SECONDS\n", stderr);
         return 2;
     }
     return app::runProgram(argc, argv, [&](app::GameWindow& window) {
@@ -138,10 +77,8 @@ int main(int argc, char* argv[])
                 QCoreApplication::quit();
             } else if (mode == "ticks")
                 printTicks(window, amount);
-            else if (mode == "cpu")
-                printCpu(amount);
             else
-                printPresses(window, amount);
+                printCpu(amount);
             std::fflush(stdout);
         });
     });
