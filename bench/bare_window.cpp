@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The toolkit's floor: an empty Qt window of the game's size, timed the same way as the game.
+// `bare-window text` adds one push button with a caption: the floor for any window that shows text.
 #include "FirstFrame.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -11,6 +13,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QWidget window;
     window.setFixedSize(690, 524);
+    if (argc > 1 && QByteArray(argv[1]) == "text")
+        (new QPushButton(QStringLiteral("Tirar"), &window))->setGeometry(288, 208, 73, 65);
     window.show();
     bench::afterFirstFrame(window, [] {
         std::printf("frame %lld\n", bench::monotonicNanoseconds());
