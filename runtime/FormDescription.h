@@ -35,6 +35,9 @@ struct ControlRecord {
     int lineWidth = 1;
     // Picture box: the picture drawn unscaled at the top-left of its inner area; a resource path.
     std::string picture{};
+    // What a screen reader says of the control; a label's name is its text, so it gets a description.
+    std::string accessibleName{};
+    std::string accessibleDescription{};
 };
 
 // The window and its controls; the first control lies in front.

@@ -10,6 +10,8 @@ namespace runtime::qt {
 // A box filled with its background colour, with an optional one-pixel frame in its foreground colour, and
 // its picture drawn unscaled at the top-left of the inner area, clipped to it.
 class PictureBoxWidget : public QWidget {
+    Q_OBJECT
+
 public:
     PictureBoxWidget(QWidget* parent, QColor background, QColor foreground, bool framed, QImage picture);
 

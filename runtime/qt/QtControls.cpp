@@ -4,6 +4,7 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -52,7 +53,13 @@ std::string QtLabel::caption()
 
 void QtLabel::setCaption(const std::string& text)
 {
-    label_->setText(QString::fromStdString(text));
+    const QString caption = QString::fromStdString(text);
+    if (caption == label_->text())
+        return;
+    label_->setText(caption);
+    // A label's text is its accessible name: screen readers hear the new prompt as it appears.
+    QAccessibleEvent changed(label_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QtTimer::QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs)

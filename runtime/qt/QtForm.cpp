@@ -2,6 +2,7 @@
 #include "runtime/qt/QtForm.h"
 
 #include "runtime/Twips.h"
+#include "runtime/qt/AccessibleGraphics.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtControls.h"
@@ -67,6 +68,7 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
     , messageBox_(window_.get(), applicationTitle)
     , dispatcher_(messageBox_)
 {
+    installAccessibleGraphics();
     if (!description.icon.empty())
         window_->setWindowIcon(loadIcon(description.icon));
     for (const ControlRecord& record : description.controls)
@@ -118,6 +120,10 @@ void QtForm::addControl(const ControlRecord& record)
     }
     widget->setObjectName(QString::fromStdString(record.name));
     widget->setGeometry(pixelBox(record));
+    if (!record.accessibleName.empty())
+        widget->setAccessibleName(QString::fromStdString(record.accessibleName));
+    if (!record.accessibleDescription.empty())
+        widget->setAccessibleDescription(QString::fromStdString(record.accessibleDescription));
     widgets_[record.name] = widget;
 }
 

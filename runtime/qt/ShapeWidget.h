@@ -8,6 +8,8 @@ namespace runtime::qt {
 
 // A circle outline centred in the box, painted over whatever lies beneath; it takes no mouse input.
 class ShapeWidget : public QWidget {
+    Q_OBJECT
+
 public:
     ShapeWidget(QWidget* parent, QColor outline, int lineWidth);
 

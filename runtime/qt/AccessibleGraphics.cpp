@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/qt/AccessibleGraphics.h"
+
+#include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/ShapeWidget.h"
+
+#include <QAccessibleWidget>
+
+namespace runtime::qt {
+
+namespace {
+
+QAccessibleInterface* graphicFor(const QString&, QObject* object)
+{
+    if (qobject_cast<PictureBoxWidget*>(object) || qobject_cast<ShapeWidget*>(object))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleGraphics()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(graphicFor);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace runtime::qt

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace runtime::qt {
+
+// Makes screen readers see picture boxes and shapes as graphics (their names come from the description),
+// where Qt would present a plain widget as an unnamed client area. Installing it twice does no harm.
+void installAccessibleGraphics();
+
+} // namespace runtime::qt
