@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/Pictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -23,6 +25,20 @@ QImage loadPicture(const std::string& path)
     if (image.isNull())
         fail(path, reader);
     return image;
+}
+
+QImage loadPictureForScreens(const std::string& path)
+{
+    const auto dot = path.find_last_of('.');
+    if (qApp->devicePixelRatio() > 1.0 && dot != std::string::npos) {
+        const std::string doubled = path.substr(0, dot) + "@2x" + path.substr(dot);
+        if (QFile::exists(QString::fromStdString(doubled))) {
+            QImage image = loadPicture(doubled);
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    return loadPicture(path);
 }
 
 QIcon loadIcon(const std::string& path)

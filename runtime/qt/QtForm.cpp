@@ -85,10 +85,10 @@ void QtForm::addControl(const ControlRecord& record)
     QWidget* widget = nullptr;
     switch (record.kind) {
     case ControlKind::PictureBox:
-        widget = new PictureBoxWidget(parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
-                                      toQColor(record.foreColour.value_or(SystemColours::buttonText)),
-                                      record.framed,
-                                      record.picture.empty() ? QImage() : loadPicture(record.picture));
+        widget = new PictureBoxWidget(
+            parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
+            toQColor(record.foreColour.value_or(SystemColours::buttonText)), record.framed,
+            record.picture.empty() ? QImage() : loadPictureForScreens(record.picture));
         pictureBoxes_[record.name] =
             std::make_unique<QtPictureBox>(record.name, widget, record.left, record.top);
         break;

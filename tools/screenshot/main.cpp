@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the game's window in the middle of a shot, rendered offscreen, for the README.
 #include "app/GameWindow.h"
-
-#include <QApplication>
+#include "runtime/qt/GuiStartup.h"
 
 #include <cstdio>
 
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    const auto application = runtime::qt::startGui(argc, argv);
 
     // The horizontal ball thrown on stop 4, the vertical ball on its way down at stop 2.
     app::GameWindow window;
