@@ -27,15 +27,13 @@ FontWarmup::FontWarmup()
 void FontWarmup::fillFontDatabase()
 {
     applicationReady_.set_value(true);
+    told_ = true;
 }
 
 FontWarmup::~FontWarmup()
 {
-    try {
+    if (!told_)
         applicationReady_.set_value(false);
-    } catch (const std::future_error&) {
-        // Already told to go on.
-    }
     thread_.join();
 }
 

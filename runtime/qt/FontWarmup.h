@@ -21,6 +21,7 @@ public:
 
 private:
     std::promise<bool> applicationReady_;
+    bool told_ = false;
     std::thread thread_;
 };
 

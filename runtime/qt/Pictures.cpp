@@ -16,15 +16,21 @@ namespace {
                            "): falta el lector de ese formato de imagen o el archivo está dañado.");
 }
 
+// The reader's current image; never an empty one.
+QImage readImage(QImageReader& reader, const std::string& path)
+{
+    QImage image = reader.read();
+    if (image.isNull())
+        fail(path, reader);
+    return image;
+}
+
 } // namespace
 
 QImage loadPicture(const std::string& path)
 {
     QImageReader reader(QString::fromStdString(path));
-    QImage image = reader.read();
-    if (image.isNull())
-        fail(path, reader);
-    return image;
+    return readImage(reader, path);
 }
 
 QImage loadPictureForScreens(const std::string& path)
@@ -48,10 +54,7 @@ QIcon loadIcon(const std::string& path)
     for (int image = 0; image < reader.imageCount(); ++image) {
         if (!reader.jumpToImage(image))
             fail(path, reader);
-        const QImage size = reader.read();
-        if (size.isNull())
-            fail(path, reader);
-        icon.addPixmap(QPixmap::fromImage(size));
+        icon.addPixmap(QPixmap::fromImage(readImage(reader, path)));
     }
     if (icon.isNull())
         fail(path, reader);

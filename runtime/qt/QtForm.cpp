@@ -71,27 +71,31 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
     installAccessibleGraphics();
     if (!description.icon.empty())
         window_->setWindowIcon(loadIcon(description.icon));
+    std::map<std::string, QImage> pictures;
     for (const ControlRecord& record : description.controls)
-        addControl(record);
+        addControl(record, pictures);
     stack(description);
     orderTabs(description);
 }
 
 QtForm::~QtForm() = default;
 
-void QtForm::addControl(const ControlRecord& record)
+void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures)
 {
     QWidget* parent = window_.get();
     QWidget* widget = nullptr;
     switch (record.kind) {
-    case ControlKind::PictureBox:
-        widget = new PictureBoxWidget(
-            parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
-            toQColor(record.foreColour.value_or(SystemColours::buttonText)), record.framed,
-            record.picture.empty() ? QImage() : loadPictureForScreens(record.picture));
+    case ControlKind::PictureBox: {
+        if (!record.picture.empty() && !pictures.contains(record.picture))
+            pictures[record.picture] = loadPictureForScreens(record.picture);
+        widget = new PictureBoxWidget(parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
+                                      toQColor(record.foreColour.value_or(SystemColours::buttonText)),
+                                      record.framed,
+                                      record.picture.empty() ? QImage() : pictures.at(record.picture));
         pictureBoxes_[record.name] =
             std::make_unique<QtPictureBox>(record.name, widget, record.left, record.top);
         break;
+    }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(QString::fromStdString(record.caption), parent);
         if (record.isDefault)

@@ -7,6 +7,8 @@
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/QtMessageBox.h"
 
+#include <QImage>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -39,7 +41,8 @@ public:
     void bind(const std::string& control, Event event, EventDispatcher::Handler handler);
 
 private:
-    void addControl(const ControlRecord& record);
+    // `pictures` holds those decoded so far, so that two boxes with one picture decode it once.
+    void addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures);
     void stack(const FormDescription& description);
     void orderTabs(const FormDescription& description);
 
