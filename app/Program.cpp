@@ -3,7 +3,6 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
-#include "runtime/qt/FontWarmup.h"
 #include "runtime/qt/GuiStartup.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtMessageBox.h"
@@ -19,11 +18,7 @@ namespace app {
 
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
-    // The fonts are readied on a second thread that must end before the application does.
-    std::unique_ptr<QApplication> application;
-    runtime::qt::FontWarmup fonts;
-    application = runtime::qt::startGui(argc, argv);
-    fonts.fillFontDatabase();
+    const std::unique_ptr<QApplication> application = runtime::qt::startGui(argc, argv);
     const runtime::qt::TerminationSignals quitOnTermination;
     applyApplicationIdentity();
     std::optional<GameWindow> window;
