@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QShortcut>
 
+#include <utility>
+
 namespace runtime::qt {
 
 FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor background)
@@ -26,6 +28,18 @@ FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor backgrou
 void FormWindow::setDefaultButton(QPushButton* button)
 {
     defaultButton_ = button;
+}
+
+void FormWindow::whenFirstShown(std::function<void()> action)
+{
+    firstShown_ = std::move(action);
+}
+
+void FormWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (auto action = std::exchange(firstShown_, nullptr))
+        action();
 }
 
 void FormWindow::pressForEnter()

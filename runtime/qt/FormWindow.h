@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <functional>
+
 namespace runtime::qt {
 
 // The top-level window: a fixed client area and the keyboard rules of a form.
@@ -15,11 +17,17 @@ public:
     FormWindow(const QString& caption, QSize clientSize, QColor background);
 
     void setDefaultButton(QPushButton* button);
+    // `action` runs once, when the window is shown for the first time.
+    void whenFirstShown(std::function<void()> action);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void pressForEnter();
 
     QPointer<QPushButton> defaultButton_;
+    std::function<void()> firstShown_;
 };
 
 } // namespace runtime::qt

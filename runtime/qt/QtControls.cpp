@@ -72,6 +72,12 @@ QtTimer::QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs)
     apply();
 }
 
+void QtTimer::formShown()
+{
+    formShown_ = true;
+    apply();
+}
+
 void QtTimer::setEnabled(Boolean16 enabled)
 {
     enabled_ = isTrue(enabled);
@@ -95,7 +101,7 @@ void QtTimer::setInterval(std::int32_t milliseconds)
 
 void QtTimer::apply()
 {
-    const bool shouldRun = enabled_ && timer_->interval() > 0;
+    const bool shouldRun = formShown_ && enabled_ && timer_->interval() > 0;
     if (!shouldRun)
         timer_->stop();
     else if (!timer_->isActive())

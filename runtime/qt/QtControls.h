@@ -41,10 +41,14 @@ private:
     QLabel* label_;
 };
 
-// Precise timing, since the game is about timing; enabling a running timer leaves it running.
+// Precise timing, since the game is about timing; enabling a running timer leaves it running. An enabled
+// timer starts only once the form is shown, so that its first tick comes one interval after the player sees
+// the window.
 class QtTimer : public Timer {
 public:
     QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs);
+
+    void formShown();
 
     Boolean16 enabled() override { return toBoolean16(enabled_); }
     void setEnabled(Boolean16 enabled) override;
@@ -57,6 +61,7 @@ private:
     std::string name_;
     QTimer* timer_;
     bool enabled_;
+    bool formShown_ = false;
 };
 
 } // namespace runtime::qt

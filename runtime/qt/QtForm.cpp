@@ -76,6 +76,10 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
         addControl(record, pictures);
     stack(description);
     orderTabs(description);
+    window_->whenFirstShown([this] {
+        for (auto& [name, timer] : timers_)
+            timer->formShown();
+    });
 }
 
 QtForm::~QtForm() = default;

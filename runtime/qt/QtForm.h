@@ -5,6 +5,7 @@
 #include "runtime/FormDescription.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/FormWindow.h"
+#include "runtime/qt/QtControls.h"
 #include "runtime/qt/QtMessageBox.h"
 
 #include <QImage>
@@ -53,7 +54,7 @@ private:
     std::map<std::string, QTimer*> qtTimers_;
     std::map<std::string, std::unique_ptr<PictureBox>> pictureBoxes_;
     std::map<std::string, std::unique_ptr<Label>> labels_;
-    std::map<std::string, std::unique_ptr<Timer>> timers_;
+    std::map<std::string, std::unique_ptr<QtTimer>> timers_;
 };
 
 } // namespace runtime::qt
