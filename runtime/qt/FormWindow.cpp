@@ -2,9 +2,11 @@
 #include "runtime/qt/FormWindow.h"
 
 #include <QApplication>
-#include <QShortcut>
+#include <QKeyEvent>
 
 #include <utility>
+
+#include "runtime/qt/KeyRepeatFilter.h"
 
 namespace runtime::qt {
 
@@ -18,11 +20,7 @@ FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor backgrou
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
-
-    auto* enter = new QShortcut(this);
-    enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    enter->setAutoRepeat(false);
-    connect(enter, &QShortcut::activated, this, &FormWindow::pressForEnter);
+    KeyRepeatFilter::install();
 }
 
 void FormWindow::setDefaultButton(QPushButton* button)
@@ -40,6 +38,17 @@ void FormWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (auto action = std::exchange(firstShown_, nullptr))
         action();
+}
+
+// A button that is not a dialog's leaves Enter to its window.
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            pressForEnter();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FormWindow::pressForEnter()

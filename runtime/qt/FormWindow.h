@@ -10,8 +10,8 @@
 namespace runtime::qt {
 
 // The top-level window: a fixed client area and the keyboard rules of a form.
-// Enter presses the focused button, or the default button when no button has the focus;
-// a key held down presses once.
+// Enter presses the focused button, or the default button when no button has the focus; a key held down
+// presses once (KeyRepeatFilter).
 class FormWindow : public QWidget {
 public:
     FormWindow(const QString& caption, QSize clientSize, QColor background);
@@ -22,6 +22,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pressForEnter();

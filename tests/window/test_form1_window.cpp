@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "MessageBoxWatcher.h"
 #include "app/GameWindow.h"
+#include "runtime/qt/KeyRepeatFilter.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -120,48 +122,65 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), &widget("cmdTirar"));
     }
 
-    // Catches Enter pressing the wrong button, Space not pressing the focused one, and a held key
-    // pressing once per auto-repeat.
+    // Catches Enter pressing the wrong button, Space not pressing the focused one, and a held key pressing
+    // more than once, whether the window system flags its repeats or sends them as bare release/press pairs.
     void keysPressTheRightButtonOnce_data()
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("repeats");
+        QTest::addColumn<bool>("flagged");
+        QTest::addColumn<int>("presses");
         QTest::addColumn<int>("tirarClicks");
         QTest::addColumn<int>("resetClicks");
 
-        QTest::newRow("Enter on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 0 << 1 << 0;
-        QTest::newRow("Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 0 << 0 << 1;
-        QTest::newRow("keypad Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Enter) << 0 << 0 << 1;
-        QTest::newRow("Space on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 0 << 1 << 0;
-        QTest::newRow("Space on Reiniciar") << "cmdReset" << int(Qt::Key_Space) << 0 << 0 << 1;
-        QTest::newRow("Enter held on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 5 << 1 << 0;
-        QTest::newRow("Enter held on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 5 << 0 << 1;
-        QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << 1 << 0;
+        QTest::newRow("Enter on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 0 << true << 1 << 1 << 0;
+        QTest::newRow("Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 0 << true << 1 << 0 << 1;
+        QTest::newRow("keypad Enter on Reiniciar")
+            << "cmdReset" << int(Qt::Key_Enter) << 0 << true << 1 << 0 << 1;
+        QTest::newRow("Space on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 0 << true << 1 << 1 << 0;
+        QTest::newRow("Space on Reiniciar") << "cmdReset" << int(Qt::Key_Space) << 0 << true << 1 << 0 << 1;
+        QTest::newRow("Enter held on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 5 << true << 1 << 1 << 0;
+        QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << true << 1 << 1 << 0;
+        QTest::newRow("Enter held on Tirar, bare pairs")
+            << "cmdTirar" << int(Qt::Key_Return) << 5 << false << 1 << 1 << 0;
+        QTest::newRow("Space held on Tirar, bare pairs")
+            << "cmdTirar" << int(Qt::Key_Space) << 5 << false << 1 << 1 << 0;
+        QTest::newRow("Space held on Reiniciar, bare pairs")
+            << "cmdReset" << int(Qt::Key_Space) << 5 << false << 1 << 0 << 1;
+        QTest::newRow("Enter pressed twice on Reiniciar")
+            << "cmdReset" << int(Qt::Key_Return) << 0 << true << 2 << 0 << 2;
     }
     void keysPressTheRightButtonOnce()
     {
         QFETCH(QString, focus);
         QFETCH(int, key);
         QFETCH(int, repeats);
+        QFETCH(bool, flagged);
+        QFETCH(int, presses);
         QFETCH(int, tirarClicks);
         QFETCH(int, resetClicks);
 
         QWidget& window = window_->form().window();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget& focused = widget(focus.toUtf8().constData());
-        focused.setFocus();
+        widget(focus.toUtf8().constData()).setFocus();
         QSignalSpy tirar(&button("cmdTirar"), &QPushButton::clicked);
         QSignalSpy reset(&button("cmdReset"), &QPushButton::clicked);
+        const MessageBoxWatcher closeAnyVerdict(1);
 
+        // Sent to the window, as the window system sends them.
+        QWindow* handle = window.windowHandle();
         const auto code = Qt::Key(key);
-        QTest::simulateEvent(&focused, true, code, Qt::NoModifier, QString(), false);
-        for (int i = 0; i < repeats; ++i) {
-            QTest::simulateEvent(&focused, false, code, Qt::NoModifier, QString(), true);
-            QTest::simulateEvent(&focused, true, code, Qt::NoModifier, QString(), true);
+        for (int press = 0; press < presses; ++press) {
+            QTest::simulateEvent(handle, true, code, Qt::NoModifier, QString(), false);
+            for (int i = 0; i < repeats; ++i) {
+                QTest::simulateEvent(handle, false, code, Qt::NoModifier, QString(), flagged);
+                QTest::simulateEvent(handle, true, code, Qt::NoModifier, QString(), flagged);
+            }
+            QTest::simulateEvent(handle, false, code, Qt::NoModifier, QString(), false);
+            QTest::qWait(3 * runtime::qt::KeyRepeatFilter::repeatGapMs);
         }
-        QTest::simulateEvent(&focused, false, code, Qt::NoModifier, QString(), false);
 
         QCOMPARE(tirar.count(), tirarClicks);
         QCOMPARE(reset.count(), resetClicks);
