@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/QtMessageBox.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
+#include <algorithm>
 #include <utility>
 
 namespace runtime::qt {
@@ -11,6 +15,16 @@ QtMessageBox::QtMessageBox(QWidget* parent, QString title)
     : parent_(parent)
     , title_(std::move(title))
 {
+}
+
+int QtMessageBox::minimumWidth(const QFont& font) const
+{
+    // The title in a bold title-bar font, beside a window menu and three buttons of up to 32 px each, with
+    // the frame's margins: 240 px for "Tirobol" in the usual fonts.
+    QFont titleFont = font;
+    titleFont.setBold(true);
+    constexpr int buttonsAndMargins = 4 * 32 + 48;
+    return std::max(240, QFontMetrics(titleFont).horizontalAdvance(title_) + buttonsAndMargins);
 }
 
 void QtMessageBox::show(const std::string& prompt)
@@ -22,6 +36,11 @@ void QtMessageBox::show(const std::string& prompt)
     box.setText(QString::fromStdString(prompt));
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.setWindowModality(Qt::ApplicationModal);
+    // A box as narrow as "Erraste" leaves a window manager no room for its title; the layout's widest row
+    // sets the box's width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(minimumWidth(box.font()), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     box.exec();
 }
 

@@ -3,13 +3,15 @@
 
 #include "runtime/Controls.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 namespace runtime::qt {
 
-// Modal to the whole application: the prompt, the application title, no icon and one button, "Aceptar".
+// Modal to the whole application: the prompt, the application title, no icon and one button, "Aceptar";
+// wide enough for a window manager to show the title beside its buttons, however short the prompt.
 class QtMessageBox : public MessageBox {
 public:
     QtMessageBox(QWidget* parent, QString title);
@@ -17,6 +19,8 @@ public:
     void show(const std::string& prompt) override;
 
 private:
+    int minimumWidth(const QFont& font) const;
+
     QPointer<QWidget> parent_;
     QString title_;
 };

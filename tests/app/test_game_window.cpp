@@ -80,7 +80,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window_.form().window()));
     }
 
-    // Catches clicks not reaching the game, a verdict box that is not the application's, timers left
+    // Catches clicks not reaching the game, a verdict box that is not the application's or too narrow for its
+    // title, timers left
     // running behind the verdict, and a restart that does not start a new shot.
     void realClicksPlayAWholeShot_data()
     {
@@ -107,6 +108,7 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Tirobol"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QCOMPARE(box.buttons, QStringList{QStringLiteral("Aceptar")});
+        QVERIFY2(box.width >= 240, "too narrow for a window manager to show the title");
         QVERIFY2(timersStopped, "a timer ran while the verdict box was open");
 
         QTRY_VERIFY(!QApplication::activeModalWidget());

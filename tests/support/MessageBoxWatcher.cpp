@@ -31,7 +31,8 @@ void MessageBoxWatcher::look()
     QStringList buttons;
     for (QAbstractButton* button : box->buttons())
         buttons << button->text();
-    sightings_.push_back({box->windowTitle(), box->text(), box->icon(), buttons, visibleMessageBoxes()});
+    sightings_.push_back(
+        {box->windowTitle(), box->text(), box->icon(), buttons, visibleMessageBoxes(), box->width()});
     if (onLook_)
         onLook_();
     if (sightings_.size() % static_cast<std::size_t>(looksBeforeClosing_) == 0)

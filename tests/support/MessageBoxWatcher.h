@@ -20,6 +20,7 @@ public:
         QMessageBox::Icon icon;
         QStringList buttons;
         int visibleBoxes;
+        int width;
     };
 
     explicit MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook = {}, int pollMs = 10);
