@@ -20,6 +20,10 @@ inline constexpr Colour windowBackground{255, 255, 255};
 inline constexpr Colour windowText{0, 0, 0};
 inline constexpr Colour buttonFace{192, 192, 192};
 inline constexpr Colour buttonText{0, 0, 0};
+// A push button's raised edge: lit at the top and left, shaded at the bottom and right.
+inline constexpr Colour buttonHighlight{255, 255, 255};
+inline constexpr Colour buttonShadow{128, 128, 128};
+inline constexpr Colour buttonDarkShadow{0, 0, 0};
 inline constexpr Colour titleBarText{255, 255, 255};
 } // namespace SystemColours
 

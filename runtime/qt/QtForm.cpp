@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include <algorithm>
@@ -50,6 +52,21 @@ QLabel* makeLabel(QWidget* parent, const ControlRecord& record)
     return label;
 }
 
+// The standard scheme's button colours, whatever the window's own.
+QPalette buttonPalette()
+{
+    QPalette colours;
+    for (const auto role : {QPalette::Button, QPalette::Window, QPalette::Midlight})
+        colours.setColor(role, toQColor(SystemColours::buttonFace));
+    for (const auto role : {QPalette::ButtonText, QPalette::WindowText})
+        colours.setColor(role, toQColor(SystemColours::buttonText));
+    colours.setColor(QPalette::Light, toQColor(SystemColours::buttonHighlight));
+    colours.setColor(QPalette::Mid, toQColor(SystemColours::buttonShadow));
+    colours.setColor(QPalette::Dark, toQColor(SystemColours::buttonShadow));
+    colours.setColor(QPalette::Shadow, toQColor(SystemColours::buttonDarkShadow));
+    return colours;
+}
+
 template <typename Map> auto& lookUp(Map& controls, const std::string& name, const char* kind)
 {
     const auto found = controls.find(name);
@@ -61,7 +78,9 @@ template <typename Map> auto& lookUp(Map& controls, const std::string& name, con
 } // namespace
 
 QtForm::QtForm(const FormDescription& description, const QString& applicationTitle)
-    : window_(std::make_unique<FormWindow>(
+    // Qt's classic style draws a push button as a raised face filling its whole box.
+    : buttonStyle_(QStyleFactory::create(QStringLiteral("Windows")))
+    , window_(std::make_unique<FormWindow>(
           QString::fromStdString(description.caption),
           QSize(description.clientWidth / twipsPerPixel, description.clientHeight / twipsPerPixel),
           toQColor(description.backColour)))
@@ -102,6 +121,9 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
     }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(QString::fromStdString(record.caption), parent);
+        if (buttonStyle_)
+            button->setStyle(buttonStyle_.get());
+        button->setPalette(buttonPalette());
         if (record.isDefault)
             window_->setDefaultButton(button);
         widget = button;

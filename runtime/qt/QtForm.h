@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class QStyle;
 class QTimer;
 
 namespace runtime::qt {
@@ -47,6 +48,8 @@ private:
     void stack(const FormDescription& description);
     void orderTabs(const FormDescription& description);
 
+    // Outlives the window, whose buttons draw with it.
+    std::unique_ptr<QStyle> buttonStyle_;
     std::unique_ptr<FormWindow> window_;
     QtMessageBox messageBox_;
     EventDispatcher dispatcher_;
