@@ -20,6 +20,11 @@ FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor backgrou
     colours.setColor(QPalette::Window, background);
     setPalette(colours);
     setAutoFillBackground(true);
+    // The controls' boxes are fixed in pixels, so their text is too: a desktop's larger font or fractional
+    // scale (drawn at the whole scale below it) would otherwise push "Reiniciar" past its button's edges.
+    QFont text = font();
+    text.setPixelSize(textPixels);
+    setFont(text);
     KeyRepeatFilter::install();
 }
 

@@ -14,6 +14,9 @@ namespace runtime::qt {
 // presses once (KeyRepeatFilter).
 class FormWindow : public QWidget {
 public:
+    // The controls' text height, that of a 9-point font at 96 dots per inch.
+    static constexpr int textPixels = 12;
+
     FormWindow(const QString& caption, QSize clientSize, QColor background);
 
     void setDefaultButton(QPushButton* button);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -186,8 +187,9 @@ private slots:
         QCOMPARE(reset.count(), resetClicks);
     }
 
-    // Catches a timer that is not wired to the sweep, or a widget placed by truncation: each real tick
-    // puts Picture2's widget on the nearest pixel of the next stop.
+    // Catches a timer that is not wired to the sweep, a sweep at another pace than one stop per 100 ms, or a
+    // widget placed by truncation: each real tick puts Picture2's widget on the nearest pixel of the next
+    // stop.
     void ticksMoveTheHorizontalBallThroughItsStops()
     {
         std::vector<int> positions;
@@ -204,6 +206,8 @@ private slots:
         QCOMPARE(std::vector<int>(positions.begin(), positions.begin() + 10), expected);
         QCOMPARE(ball.y(), 128);
         QCOMPARE(window_->form().timer("Timer2").enabled(), runtime::False16);
+        for (const char* timer : {"Timer1", "Timer2"})
+            QCOMPARE(window_->form().window().findChild<QTimer*>(timer)->interval(), 100);
     }
 
 private:

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include <QImage>
+
 int main(int argc, char* argv[])
 {
     if (argc != 2) {
@@ -25,7 +27,12 @@ int main(int argc, char* argv[])
         game.Timer2_Timer();
     window.show();
 
-    if (!window.form().window().grab().save(QString::fromLocal8Bit(argv[1]))) {
+    // The same pixels make the same file whatever the screen's dpi setting: 96 dpi per whole scale.
+    QImage image = window.form().window().grab().toImage();
+    const int dotsPerMeter = qRound(96 / 0.0254 * image.devicePixelRatio());
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    if (!image.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "could not write %s\n", argv[1]);
         return 1;
     }
