@@ -3,10 +3,12 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
+#include "runtime/Twips.h"
 #include "runtime/qt/GuiStartup.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtMessageBox.h"
 #include "runtime/qt/TerminationSignals.h"
+#include "window/Form1Description.h"
 #include "window/Identity.h"
 
 #include <cstdio>
@@ -19,6 +21,9 @@ namespace app {
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
     const std::unique_ptr<QApplication> application = runtime::qt::startGui(argc, argv);
+    const runtime::FormDescription& form = window::form1Description();
+    if (!runtime::qt::screenCanShow(QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel))
+        return EXIT_FAILURE;
     const runtime::qt::TerminationSignals quitOnTermination;
     applyApplicationIdentity();
     std::optional<GameWindow> window;

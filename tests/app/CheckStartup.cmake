@@ -1,0 +1,37 @@
+# SPDX-License-Identifier: MIT
+# What the program says when it starts, by case: its exit status, its standard output and error (each a
+# regular expression for the whole stream; "" for nothing), never an abort or a window that cannot be used.
+set(runtime_dir ${WORK_DIR}/runtime)
+file(MAKE_DIRECTORY ${runtime_dir})
+file(CHMOD ${runtime_dir} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+# expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...])
+function(expect name status out err)
+    set(environment)
+    set(arguments)
+    set(target environment)
+    foreach(item ${ARGN})
+        if(item STREQUAL "--")
+            set(target arguments)
+        else()
+            list(APPEND ${target} "${item}")
+        endif()
+    endforeach()
+    execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE
+                            XDG_RUNTIME_DIR=${runtime_dir} ${environment} ${PROGRAM} ${arguments}
+                    RESULT_VARIABLE actual_status OUTPUT_VARIABLE actual_out ERROR_VARIABLE actual_err TIMEOUT 30)
+    if(NOT actual_status STREQUAL status OR NOT actual_out MATCHES "^${out}$" OR NOT actual_err MATCHES "^${err}$")
+        message(SEND_ERROR "${name}: status '${actual_status}' (expected ${status})\n"
+                           "standard output: [${actual_out}]\nstandard error: [${actual_err}]")
+    endif()
+endfunction()
+
+set(line "[^\n]*\n")
+expect("no display at all" 1 ""
+       "Tirobol necesita un escritorio gráfico y no encontró ninguna pantalla a la que conectarse.\n" --)
+expect("a platform that does not exist" 1 ""
+       "Tirobol no pudo iniciar su interfaz gráfica: [^\n]*\"nonsense\"${line}" QT_QPA_PLATFORM=nonsense --)
+expect("a scale too large for any screen" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 1000:${line}"
+       QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1000 --)
+expect("a scale of zero" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 0:${line}"
+       QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=0 --)
