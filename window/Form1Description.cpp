@@ -97,6 +97,8 @@ runtime::FormDescription describeForm1()
                               .top = 1440,
                               .width = 1935,
                               .height = 2055,
+                              // Plain white, and the outline in the title-bar text colour.
+                              .backColour = runtime::Colour{255, 255, 255},
                               .foreColour = SystemColours::titleBarText,
                               .lineWidth = 2,
                               .accessibleName = "Blanco: donde se cruzan las dos pelotas"},

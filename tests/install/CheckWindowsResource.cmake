@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The Windows resource script compiles with the MinGW resource compiler, and what it compiles to carries the
-# program's names, version and icon group (read back by decompiling the compiled resource).
+# program's names, version, and icon group 1 of images 30001 and 30002 (read back by decompiling it).
 execute_process(COMMAND x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-E ${RC_FILE}
                         -O res -o ${WORK_DIR}/Tirobol.res
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -12,8 +12,10 @@ foreach(expected
         "LANGUAGE 10, 3"
         "1 14 /* RT_GROUP_ICON */"
         "Has 2 elements"
-        "\"\\040\\040\\020\\000\", 1, 4"
-        "\"\\020\\020\\020\\000\", 1, 4"
+        "\"\\040\\040\\020\\000\", 1, 4, 0x2e8L, 30001,"
+        "\"\\020\\020\\020\\000\", 1, 4, 0x128L, 30002"
+        "30001 3 /* RT_ICON */"
+        "30002 3 /* RT_ICON */"
         " FILEVERSION 1, 0, 0, 0\n"
         " PRODUCTVERSION 1, 0, 0, 0\n"
         " FILEOS 0x4\n"
