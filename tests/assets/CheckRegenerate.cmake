@@ -5,7 +5,8 @@ execute_process(COMMAND ${SOURCE_DIR}/assets/make-assets ${WORK_DIR} RESULT_VARI
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "assets/make-assets failed (${status}); it needs rsvg-convert, cjpeg and python3")
 endif()
-foreach(picture ball.bmp photo.jpg title.gif ball@2x.bmp photo@2x.jpg title@2x.gif tirobol.ico icon-16.png icon-32.png)
+foreach(picture ball.bmp photo.jpg title.gif ball@2x.bmp photo@2x.jpg title@2x.gif tirobol.ico
+        icon-16.png icon-32.png icon-48.png icon-64.png icon-128.png icon-256.png icon.svg)
     file(SHA256 ${SOURCE_DIR}/assets/${picture} shipped)
     file(SHA256 ${WORK_DIR}/${picture} made)
     if(NOT shipped STREQUAL made)

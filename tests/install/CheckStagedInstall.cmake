@@ -1,5 +1,7 @@
 # SPDX-License-Identifier: MIT
-# `cmake --install` into a staging folder: exactly the expected files, and the desktop files valid.
+# `cmake --install` into a staging folder: exactly the expected files, the desktop files valid, and a software
+# centre's catalogue, composed from them as GNOME Software's and KDE Discover's are, lists the game with its
+# 64 and 128 px icons.
 file(REMOVE_RECURSE ${STAGING})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGING} OUTPUT_QUIET RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -8,21 +10,36 @@ endif()
 
 file(GLOB_RECURSE installed RELATIVE ${STAGING} ${STAGING}/*)
 list(SORT installed)
-set(expected
-    bin/Tirobol
-    share/applications/${APP_ID}.desktop
-    share/doc/tirobol/copyright
-    share/icons/hicolor/16x16/apps/${APP_ID}.png
-    share/icons/hicolor/32x32/apps/${APP_ID}.png
-    share/metainfo/${APP_ID}.metainfo.xml)
+set(expected bin/Tirobol share/applications/${APP_ID}.desktop share/doc/tirobol/LICENSE)
+foreach(size 128 16 256 32 48 64)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+list(APPEND expected share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man6/Tirobol.6
+     share/metainfo/${APP_ID}.metainfo.xml)
 if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed files:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 
+set(catalogue ${STAGING}-catalogue)
+file(REMOVE_RECURSE ${catalogue})
 foreach(check "desktop-file-validate;${STAGING}/share/applications/${APP_ID}.desktop"
-              "appstreamcli;validate;--no-net;${STAGING}/share/metainfo/${APP_ID}.metainfo.xml")
+              "appstreamcli;validate;--no-net;--pedantic;${STAGING}/share/metainfo/${APP_ID}.metainfo.xml"
+              "appstreamcli;compose;--no-net;--prefix=/;--origin=tirobol;--result-root=${catalogue};${STAGING}")
     execute_process(COMMAND ${check} RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "${check} failed (${status}):\n${output}")
+    endif()
+endforeach()
+
+file(GLOB catalogues ${catalogue}/share/swcatalog/xml/*.xml.gz ${catalogue}/share/app-info/xmls/*.xml.gz)
+if(NOT catalogues)
+    message(FATAL_ERROR "appstreamcli compose wrote no catalogue")
+endif()
+execute_process(COMMAND gzip -dc ${catalogues} OUTPUT_VARIABLE composed)
+foreach(expected "<id>${APP_ID}</id>" "<icon type=\"cached\" width=\"64\" height=\"64\">"
+                 "<icon type=\"cached\" width=\"128\" height=\"128\">")
+    string(FIND "${composed}" "${expected}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "the composed catalogue lacks ${expected}:\n${composed}")
     endif()
 endforeach()
