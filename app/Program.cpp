@@ -2,6 +2,7 @@
 #include "app/Program.h"
 
 #include "app/ApplicationIdentity.h"
+#include "app/CommandLine.h"
 #include "app/GameWindow.h"
 #include "runtime/Twips.h"
 #include "runtime/qt/GuiStartup.h"
@@ -20,7 +21,11 @@ namespace app {
 
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
+    if (const auto answered = answerInformationRequest(argc, argv))
+        return *answered;
     const std::unique_ptr<QApplication> application = runtime::qt::startGui(argc, argv);
+    if (const auto refused = refuseUnknownArguments(argc, argv))
+        return *refused;
     const runtime::FormDescription& form = window::form1Description();
     if (!runtime::qt::screenCanShow(QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel))
         return EXIT_FAILURE;

@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
         std::fputs("usage: tirobol-bench frame | ticks N | cpu SECONDS\n", stderr);
         return 2;
     }
-    return app::runProgram(argc, argv, [&](app::GameWindow& window) {
+    // Its own arguments are none of the game's.
+    return app::runProgram(1, argv, [&](app::GameWindow& window) {
         bench::afterFirstFrame(window.form().window(), [&window, mode, amount] {
             if (mode == "frame") {
                 std::printf("frame %lld\n", monotonicNanoseconds());

@@ -87,7 +87,8 @@ int main(int argc, char* argv[])
         std::fputs("usage: tirobol-press N\n", stderr);
         return 2;
     }
-    return app::runProgram(argc, argv, [presses](app::GameWindow& window) {
+    // Its own arguments are none of the game's.
+    return app::runProgram(1, argv, [presses](app::GameWindow& window) {
         bench::afterFirstFrame(window.form().window(), [&window, presses] { printPresses(window, presses); });
     });
 }

@@ -35,3 +35,8 @@ expect("a scale too large for any screen" 1 "" "Tirobol no puede mostrarse con l
        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1000 --)
 expect("a scale of zero" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 0:${line}"
        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=0 --)
+expect("--version" 0 "Tirobol Game 1.00\n" "" -- --version)
+expect("--help, with no display needed" 0 "Uso: Tirobol .*--version.*" "" -- --help)
+# The toolkit's -platform is taken by the toolkit (with no display it would fail), the rest is refused.
+expect("an argument of no one's" 2 ""
+       "Tirobol: opción desconocida «--bogus»; «Tirobol --help» muestra las opciones.\n" -- -platform offscreen --bogus)

@@ -99,7 +99,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     const int seconds = mode == "play" && argc > 2 ? std::atoi(argv[2]) : 5;
-    return app::runProgram(argc, argv, [&](app::GameWindow& window) {
+    // Its own arguments are none of the game's.
+    return app::runProgram(1, argv, [&](app::GameWindow& window) {
         if (mode == "play")
             playAtRandom(window, seconds);
         else
