@@ -9,6 +9,7 @@
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtMessageBox.h"
 #include "runtime/qt/TerminationSignals.h"
+#include "runtime/qt/WholeScales.h"
 #include "window/Form1Description.h"
 #include "window/Identity.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include <QScreen>
+#include "runtime/qt/WholeScales.h"
 
 namespace runtime::qt {
 
@@ -64,12 +64,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 
 std::unique_ptr<QApplication> startGui(int& argc, char** argv)
 {
-    // Whole scale factors keep every control on whole device pixels, so a moving ball leaves no seam or trail
-    // and the pictures are drawn from their own or double-resolution art, never enlarged. Rounding .5 down
-    // keeps the doubled window off 1920 x 1080 screens at 1.5, where it would not fit with its title bar:
-    // 1.25 and 1.5 are drawn at 1, 1.75 and 2.5 at 2.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    useWholeScaleFactors();
     previousHandler = qInstallMessageHandler(holdStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
@@ -79,22 +74,6 @@ std::unique_ptr<QApplication> startGui(int& argc, char** argv)
     }
     heldMessages().clear();
     return application;
-}
-
-bool screenCanShow(QSize clientSize)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal scale = screen ? screen->devicePixelRatio() : 1.0;
-    const QSize room = screen ? screen->geometry().size() : clientSize;
-    // Below half size the captions are a few pixels high; written so that a scale that is not a number fails.
-    if (scale >= 0.5 && clientSize.width() <= room.width() && clientSize.height() <= room.height())
-        return true;
-    std::fprintf(
-        stderr,
-        "Tirobol no puede mostrarse con la escala de pantalla %g: a esa escala su ventana de %d x %d "
-        "píxeles no cabría en la pantalla o no podría leerse.\n",
-        scale, clientSize.width(), clientSize.height());
-    return false;
 }
 
 } // namespace runtime::qt

@@ -3,21 +3,17 @@
 # up to 40 pixels (scaled too), and the rendering mid-shot, prompt showing, is the README's picture for that
 # scale pixel for pixel: colours, text, alignment, pictures and the target.
 set(title_bar 40)
-# Each case: the screen's size, its setting as a logical dpi (96 for 1, 120 for 1.25 ... 240 for 2.5) and the
-# whole scale the window must be drawn at.
-foreach(case "1366;768;96;1" "1366;768;120;1" "1920;1080;96;1" "1920;1080;120;1" "1920;1080;144;1"
-             "2560;1440;144;1" "2560;1440;168;2" "2560;1440;192;2" "3840;2160;192;2" "3840;2160;240;2")
-    list(GET case 0 screen_width)
-    list(GET case 1 screen_height)
-    list(GET case 2 setting_dpi)
-    list(GET case 3 scale)
-    set(name ${screen_width}x${screen_height}-at-${setting_dpi}dpi)
+
+# The setting as the screen's logical dpi (96 for 1, 120 for 1.25 ... 240 for 2.5), or as a toolkit
+# variable such as QT_SCALE_FACTOR=1.5 on a screen of 96 dpi.
+function(check_scale screen_width screen_height setting_dpi variable scale)
+    set(name ${screen_width}x${screen_height}-at-${setting_dpi}dpi${variable})
     set(config ${WORK_DIR}/${name}.json)
     file(WRITE ${config} "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": ${screen_width}, "
                          "\"height\": ${screen_height}, \"logicalDpi\": ${setting_dpi}, \"logicalBaseDpi\": 96, "
                          "\"dpr\": 1}]}")
     set(shot ${WORK_DIR}/${name}.png)
-    execute_process(COMMAND env QT_QPA_PLATFORM=offscreen:configfile=${config} ${SCREENSHOT} ${shot}
+    execute_process(COMMAND env QT_QPA_PLATFORM=offscreen:configfile=${config} ${variable} ${SCREENSHOT} ${shot}
                     RESULT_VARIABLE status ERROR_QUIET)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "the screenshot at ${name} failed")
@@ -45,4 +41,17 @@ foreach(case "1366;768;96;1" "1366;768;120;1" "1920;1080;96;1" "1920;1080;120;1"
     if(different)
         message(FATAL_ERROR "${name}: the rendering ${shot} differs from ${reference}")
     endif()
-endforeach()
+endfunction()
+
+check_scale(1366 768 96 "" 1)
+check_scale(1366 768 120 "" 1)
+check_scale(1920 1080 96 "" 1)
+check_scale(1920 1080 120 "" 1)
+check_scale(1920 1080 144 "" 1)
+check_scale(2560 1440 144 "" 1)
+check_scale(2560 1440 168 "" 2)
+check_scale(2560 1440 192 "" 2)
+check_scale(3840 2160 192 "" 2)
+check_scale(3840 2160 240 "" 2)
+check_scale(1920 1080 96 QT_SCALE_FACTOR=1.5 1)
+check_scale(2560 1440 96 QT_SCREEN_SCALE_FACTORS=1.75 2)
