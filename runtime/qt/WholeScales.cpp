@@ -43,10 +43,13 @@ bool screenCanShow(QSize clientSize)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal scale = screen ? screen->devicePixelRatio() : 1.0;
-    const QSize room = screen ? screen->geometry().size() : clientSize;
-    // Below half size the captions are a few pixels high; written so that a scale that is not a number fails.
-    if (scale >= 0.5 && clientSize.width() <= room.width() && clientSize.height() <= room.height())
-        return true;
+    // Below half size the captions are a few pixels high. Written so that a scale that is not a number fails,
+    // and the screen's size is read only at a scale that gives it one.
+    if (scale >= 0.5) {
+        const QSize room = screen ? screen->geometry().size() : clientSize;
+        if (clientSize.width() <= room.width() && clientSize.height() <= room.height())
+            return true;
+    }
     std::fprintf(
         stderr,
         "Tirobol no puede mostrarse con la escala de pantalla %g: a esa escala su ventana de %d x %d "
