@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The real program, watched from inside for one figure at a time; bench/run starts it and reads its lines.
 //   frame          prints the clock at the first complete frame, then quits
+//   first-tick     prints the clock at the first complete frame and at Timer1's first tick, then quits
 //   ticks N        prints the clock at each of N ticks of Timer1
 //   cpu SECONDS    prints the CPU time (user + system) spent while the horizontal ball sweeps for SECONDS
 //   press N        clicks "Tirar" N times through XTest (a "Reiniciar" in between) and prints, for each,
@@ -66,16 +67,23 @@ int main(int argc, char* argv[])
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (mode != "frame" && (amount <= 0 || (mode != "ticks" && mode != "cpu"))) {
-        std::fputs("usage: tirobol-bench frame | ticks N | cpu SECONDS\n", stderr);
+    if (mode != "frame" && mode != "first-tick" && (amount <= 0 || (mode != "ticks" && mode != "cpu"))) {
+        std::fputs("usage: tirobol-bench frame | first-tick | ticks N | cpu SECONDS\n", stderr);
         return 2;
     }
     // Its own arguments are none of the game's.
     return app::runProgram(1, argv, [&](app::GameWindow& window) {
-        bench::afterFirstFrame(window.form().window(), [&window, mode, amount] {
-            if (mode == "frame") {
-                std::printf("frame %lld\n", monotonicNanoseconds());
+        if (mode == "first-tick") {
+            QObject::connect(window.form().window().findChild<QTimer*>("Timer1"), &QTimer::timeout, [] {
+                std::printf("tick %lld\n", monotonicNanoseconds());
                 QCoreApplication::quit();
+            });
+        }
+        bench::afterFirstFrame(window.form().window(), [&window, mode, amount] {
+            if (mode == "frame" || mode == "first-tick") {
+                std::printf("frame %lld\n", monotonicNanoseconds());
+                if (mode == "frame")
+                    QCoreApplication::quit();
             } else if (mode == "ticks")
                 printTicks(window, amount);
             else
