@@ -81,8 +81,7 @@ private slots:
     }
 
     // Catches clicks not reaching the game, a verdict box that is not the application's or too narrow for its
-    // title, timers left
-    // running behind the verdict, and a restart that does not start a new shot.
+    // title, timers left running behind the verdict, and a restart that does not start a new shot.
     void realClicksPlayAWholeShot_data()
     {
         QTest::addColumn<int>("horizontalPixel");

@@ -142,6 +142,8 @@ private slots:
         QTest::newRow("Space on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 0 << true << 1 << 1 << 0;
         QTest::newRow("Space on Reiniciar") << "cmdReset" << int(Qt::Key_Space) << 0 << true << 1 << 0 << 1;
         QTest::newRow("Enter held on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 5 << true << 1 << 1 << 0;
+        QTest::newRow("Enter held on Reiniciar")
+            << "cmdReset" << int(Qt::Key_Return) << 5 << true << 1 << 0 << 1;
         QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << true << 1 << 1 << 0;
         QTest::newRow("Enter held on Tirar, bare pairs")
             << "cmdTirar" << int(Qt::Key_Return) << 5 << false << 1 << 1 << 0;
