@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <utility>
 
@@ -33,16 +34,16 @@ void FormWindow::setDefaultButton(QPushButton* button)
     defaultButton_ = button;
 }
 
-void FormWindow::whenFirstShown(std::function<void()> action)
+void FormWindow::whenFirstFrameShown(std::function<void()> action)
 {
-    firstShown_ = std::move(action);
+    firstFrameShown_ = std::move(action);
 }
 
-void FormWindow::showEvent(QShowEvent* event)
+void FormWindow::paintEvent(QPaintEvent* event)
 {
-    QWidget::showEvent(event);
-    if (auto action = std::exchange(firstShown_, nullptr))
-        action();
+    QWidget::paintEvent(event);
+    if (auto action = std::exchange(firstFrameShown_, nullptr))
+        QTimer::singleShot(0, this, std::move(action));
 }
 
 // A button that is not a dialog's leaves Enter to its window.

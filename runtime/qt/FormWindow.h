@@ -20,18 +20,19 @@ public:
     FormWindow(const QString& caption, QSize clientSize, QColor background);
 
     void setDefaultButton(QPushButton* button);
-    // `action` runs once, when the window is shown for the first time.
-    void whenFirstShown(std::function<void()> action);
+    // `action` runs once, when the window's first frame is on the screen: after its first paint and the
+    // flush of that frame, which the toolkit does before it runs the next queued call.
+    void whenFirstFrameShown(std::function<void()> action);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pressForEnter();
 
     QPointer<QPushButton> defaultButton_;
-    std::function<void()> firstShown_;
+    std::function<void()> firstFrameShown_;
 };
 
 } // namespace runtime::qt

@@ -42,8 +42,8 @@ private:
 };
 
 // Precise timing, since the game is about timing; enabling a running timer leaves it running. An enabled
-// timer starts only once the form is shown, so that its first tick comes one interval after the player sees
-// the window.
+// timer starts only once the form's first frame is on the screen, so that its first tick comes one interval
+// after the player sees the window.
 class QtTimer : public Timer {
 public:
     QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs);

@@ -95,7 +95,7 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
         addControl(record, pictures);
     stack(description);
     orderTabs(description);
-    window_->whenFirstShown([this] {
+    window_->whenFirstFrameShown([this] {
         for (auto& [name, timer] : timers_)
             timer->formShown();
     });

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "MessageBoxWatcher.h"
 #include "app/GameWindow.h"
-#include "runtime/qt/KeyRepeatFilter.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -134,33 +132,6 @@ private slots:
         QTest::mouseRelease(&button("cmdTirar"), Qt::LeftButton, {}, QPoint(-20, -20));
         QVERIFY(running("Timer1"));
         QVERIFY(!running("Timer2"));
-    }
-
-    // Catches a held Enter that closes the verdict box on its first repeat and throws again behind it, with
-    // repeats flagged or sent as bare release/press pairs.
-    void heldEnterShowsOneVerdictBox()
-    {
-        QTest::mouseClick(&button("cmdReset"), Qt::LeftButton);
-        QTest::mouseClick(&button("cmdTirar"), Qt::LeftButton);
-        QVERIFY(running("Timer2"));
-        const auto repeatEnter = [](QWindow* window) {
-            for (const bool flagged : {true, false}) {
-                QTest::simulateEvent(window, false, Qt::Key_Return, Qt::NoModifier, QString(), flagged);
-                QTest::simulateEvent(window, true, Qt::Key_Return, Qt::NoModifier, QString(), flagged);
-            }
-        };
-        QSignalSpy throws(&button("cmdTirar"), &QPushButton::clicked);
-        QWindow* window = window_.form().window().windowHandle();
-        MessageBoxWatcher closer(4, [&] { repeatEnter(QApplication::activeModalWidget()->windowHandle()); });
-
-        QTest::simulateEvent(window, true, Qt::Key_Return, Qt::NoModifier, QString(), false);
-        QCOMPARE(closer.sightings().size(), std::size_t{4});
-        for (int i = 0; i < 3; ++i)
-            repeatEnter(window);
-        QTest::simulateEvent(window, false, Qt::Key_Return, Qt::NoModifier, QString(), false);
-        QTest::qWait(3 * runtime::qt::KeyRepeatFilter::repeatGapMs);
-        QCOMPARE(closer.sightings().size(), std::size_t{4});
-        QCOMPARE(throws.count(), 1);
     }
 };
 

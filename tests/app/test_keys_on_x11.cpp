@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+// Runs on a real X server (xvfb-run, QT_QPA_PLATFORM=xcb): keys go down and up through XTest, the server
+// repeats held keys itself, and focus moves to another X client, so every event takes the road a player's
+// does, through the toolkit's event reader and whatever it drops.
+#include "app/GameWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <memory>
+
+// Last: Xlib's macros clash with names in Qt's headers.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <xcb/xcb.h>
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+namespace {
+
+// Plays a script of steps separated by commas: "down KEY", "up KEY", "wait MS", "away" (the focus goes to a
+// window of another X client) and "back" (it comes back to the game's window). Runs from timers, so it goes
+// on inside a verdict box's own event loop; at the end it notes whether a box is open and closes it.
+class KeyScript : public QObject {
+public:
+    KeyScript(Display* display, Window game, Window other, const QString& script)
+        : display_(display)
+        , game_(game)
+        , other_(other)
+        , steps_(script.split(QStringLiteral(", ")))
+    {
+        QTimer::singleShot(0, this, [this] { next(); });
+    }
+
+    bool finished = false;
+    bool boxOpenAtEnd = false;
+
+private:
+    void next()
+    {
+        while (step_ < steps_.size()) {
+            const QStringList words = steps_.at(step_++).split(QLatin1Char(' '));
+            if (words[0] == QLatin1String("wait")) {
+                QTimer::singleShot(words[1].toInt(), Qt::PreciseTimer, this, [this] { next(); });
+                return;
+            }
+            if (words[0] == QLatin1String("away") || words[0] == QLatin1String("back"))
+                XSetInputFocus(display_, words[0] == QLatin1String("away") ? other_ : game_, RevertToParent,
+                               CurrentTime);
+            else
+                XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(qPrintable(words[1]))),
+                                  words[0] == QLatin1String("down"), CurrentTime);
+            XFlush(display_);
+        }
+        // What the last key set off has arrived and been handled by now.
+        QTimer::singleShot(300, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            boxOpenAtEnd = box != nullptr;
+            if (box)
+                box->done(0);
+            finished = true;
+        });
+    }
+
+    Display* display_;
+    Window game_;
+    Window other_;
+    QStringList steps_;
+    qsizetype step_ = 0;
+};
+
+class BoxCounter : public QObject {
+public:
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        shown += event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched);
+        return false;
+    }
+};
+
+// What the server says to the program's own connection about repeats: a server that refuses detectable
+// auto-repeat is one that leaves the flag off.
+void setDetectableRepeat(bool on)
+{
+    auto* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    constexpr std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    std::free(xcb_xkb_per_client_flags_reply(
+        connection,
+        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, on ? flag : 0, 0, 0, 0),
+        nullptr));
+}
+
+} // namespace
+
+class KeysOnX11Test : public QObject {
+    Q_OBJECT
+
+private:
+    Display* display_ = nullptr;
+    Window other_ = 0;
+    std::unique_ptr<app::GameWindow> window_;
+
+    QPushButton& button(const QString& name)
+    {
+        return static_cast<QPushButton&>(window_->form().widget(name.toStdString()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        display_ = XOpenDisplay(nullptr);
+        QVERIFY2(display_, "needs an X display");
+        other_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 800, 600, 50, 50, 0, 0, 0);
+        XMapWindow(display_, other_);
+        XSync(display_, False);
+    }
+    void cleanupTestCase()
+    {
+        XDestroyWindow(display_, other_);
+        XCloseDisplay(display_);
+    }
+    void init()
+    {
+        window_ = std::make_unique<app::GameWindow>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window_->form().window()));
+        window_->form().window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window_->form().window()));
+    }
+    void cleanup()
+    {
+        window_.reset();
+        XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, 660, 40);
+        setDetectableRepeat(true);
+    }
+
+    // Catches a held key that acts more than once (its repeats taken for presses, with the usual 40 ms gap or
+    // a slower one), a key down when the verdict box opens that closes it, and a press lost because its key
+    // is still taken as down: after a box opened or closed by a short press (whose release goes to a window
+    // that is blocked or gone), after a release made while another client had the focus, after Shift or Tab
+    // let go in either order. Also with a server that refuses detectable auto-repeat.
+    void keysActOncePerPress_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("repeatMs");
+        QTest::addColumn<bool>("detectable");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("tirarClicks");
+        QTest::addColumn<int>("resetClicks");
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("boxOpenAtEnd");
+        QTest::addColumn<int>("focusMoves");
+
+        const QString holdEnter = "down Return, wait 3000, up Return";
+        const QString holdSpace = "down space, wait 3000, up space";
+        QTest::newRow("Enter held in the horizontal sweep")
+            << false << "cmdTirar" << 40 << true << holdEnter << 1 << 0 << 0 << false << 0;
+        QTest::newRow("Enter held in the vertical sweep")
+            << true << "cmdTirar" << 40 << true << holdEnter << 1 << 0 << 1 << true << 0;
+        QTest::newRow("keypad Enter held on Reiniciar")
+            << false << "cmdReset" << 40 << true << "down KP_Enter, wait 3000, up KP_Enter" << 0 << 1 << 0
+            << false << 0;
+        QTest::newRow("Space held on Tirar")
+            << false << "cmdTirar" << 40 << true << holdSpace << 1 << 0 << 0 << false << 0;
+        QTest::newRow("Space held on Reiniciar")
+            << false << "cmdReset" << 40 << true << holdSpace << 0 << 1 << 0 << false << 0;
+        QTest::newRow("Enter held, repeated every 150 ms")
+            << false << "cmdTirar" << 150 << true << holdEnter << 1 << 0 << 0 << false << 0;
+
+        // In the vertical sweep each Enter opens the verdict box and the next closes it.
+        for (const int holdMs : {5, 10, 15, 20}) {
+            const QString tap = QString("down Return, wait %1, up Return, wait 150").arg(holdMs);
+            QTest::newRow(qPrintable(QString("boxes opened and closed by %1 ms presses").arg(holdMs)))
+                << true << "cmdTirar" << 40 << true << QStringList(16, tap).join(", ") << 8 << 0 << 8 << false
+                << 0;
+        }
+        QTest::newRow("Enter let go while another client has the focus")
+            << false << "cmdTirar" << 40 << true
+            << "down Return, wait 100, away, wait 100, up Return, wait 100, back, wait 200, down Return, "
+               "wait 30, "
+               "up Return"
+            << 2 << 0 << 1 << true << 0;
+        QTest::newRow("Space let go while another client has the focus")
+            << false << "cmdTirar" << 40 << true
+            << "down space, wait 100, away, wait 100, up space, wait 100, back, wait 200, down space, wait "
+               "30, "
+               "up space"
+            << 1 << 0 << 0 << false << 0;
+        QTest::newRow("Shift+Tab, Shift let go first, then Shift+Tab")
+            << false << "cmdTirar" << 40 << true
+            << "down Shift_L, down Tab, wait 20, up Shift_L, up Tab, wait 50, down Shift_L, down Tab, wait "
+               "20, "
+               "up Tab, up Shift_L"
+            << 0 << 0 << 0 << false << 2;
+        QTest::newRow("Tab then Shift, Tab let go first, then Tab")
+            << false << "cmdTirar" << 40 << true
+            << "down Tab, down Shift_L, wait 20, up Tab, up Shift_L, wait 50, down Tab, wait 20, up Tab" << 0
+            << 0 << 0 << false << 2;
+
+        QTest::newRow("Enter held in the vertical sweep, no detectable auto-repeat")
+            << true << "cmdTirar" << 40 << false << holdEnter << 1 << 0 << 1 << true << 0;
+        QTest::newRow("Space held on Tirar, no detectable auto-repeat")
+            << false << "cmdTirar" << 40 << false << holdSpace << 1 << 0 << 0 << false << 0;
+        QTest::newRow("boxes opened and closed by 10 ms presses, no detectable auto-repeat")
+            << true << "cmdTirar" << 40 << false
+            << QStringList(16, "down Return, wait 10, up Return, wait 150").join(", ") << 8 << 0 << 8 << false
+            << 0;
+    }
+    void keysActOncePerPress()
+    {
+        QFETCH(bool, vertical);
+        QFETCH(QString, focus);
+        QFETCH(int, repeatMs);
+        QFETCH(bool, detectable);
+        QFETCH(QString, script);
+        QFETCH(int, tirarClicks);
+        QFETCH(int, resetClicks);
+        QFETCH(int, boxes);
+        QFETCH(bool, boxOpenAtEnd);
+        QFETCH(int, focusMoves);
+
+        if (vertical)
+            button("cmdTirar").click();
+        button(focus).setFocus();
+        XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, 660, repeatMs);
+        XAutoRepeatOn(display_);
+        setDetectableRepeat(detectable);
+        QSignalSpy tirar(&button("cmdTirar"), &QPushButton::clicked);
+        QSignalSpy reset(&button("cmdReset"), &QPushButton::clicked);
+        QSignalSpy moves(qApp, &QApplication::focusChanged);
+        BoxCounter counter;
+        qApp->installEventFilter(&counter);
+
+        KeyScript played(display_, window_->form().window().winId(), other_, script);
+        QTRY_VERIFY_WITH_TIMEOUT(played.finished, 20000);
+        qApp->removeEventFilter(&counter);
+
+        QCOMPARE(tirar.count(), tirarClicks);
+        QCOMPARE(reset.count(), resetClicks);
+        QCOMPARE(counter.shown, boxes);
+        QCOMPARE(played.boxOpenAtEnd, boxOpenAtEnd);
+        if (focusMoves > 0)
+            QCOMPARE(moves.count(), focusMoves);
+    }
+};
+
+QTEST_MAIN(KeysOnX11Test)
+#include "test_keys_on_x11.moc"
