@@ -3,6 +3,7 @@
 
 #include "window/Identity.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,25 +14,40 @@ namespace {
 
 constexpr int unknownArgumentStatus = 2;
 
-constexpr const char* help =
-    "Uso: %s [--help | --version] [opciones de Qt]\n"
-    "%s: frená las dos pelotas justo sobre el blanco y encestá el tiro.\n"
-    "\n"
-    "Una pelota va y viene de izquierda a derecha: «Tirar» la frena. Después otra pelota sube y baja:\n"
-    "«Tirar» la frena también. Si las dos quedan sobre el blanco, encestaste. «Reiniciar» empieza un tiro\n"
-    "nuevo. Intro aprieta «Tirar» (o el botón que tenga el foco), Espacio el botón que tenga el foco y\n"
-    "Tab pasa de un botón al otro.\n"
-    "\n"
-    "  --help      muestra esta ayuda y termina\n"
-    "  --version   muestra la versión y termina\n"
-    "\n"
-    "Las opciones de Qt, como -platform o -style, también valen.\n"
-    "Estado de salida: 0 al cerrar la ventana; 1 si no hay escritorio gráfico donde mostrarla o no puede\n"
-    "mostrarse; 2 ante una opción desconocida.\n";
+// Lines of at most 80 columns, as a terminal shows them.
+constexpr const char* help = "Uso: %s [-h | --help | --version] [opciones de Qt]\n"
+                             "%s: frená las dos pelotas justo sobre el blanco y encestá el tiro.\n"
+                             "\n"
+                             "Una pelota va y viene de izquierda a derecha: «Tirar» la frena. Después\n"
+                             "otra pelota sube y baja: «Tirar» la frena también. Si las dos quedan sobre\n"
+                             "el blanco, encestaste. «Reiniciar» empieza un tiro nuevo. Intro aprieta\n"
+                             "«Tirar» (o el botón que tenga el foco), Espacio el botón que tenga el foco\n"
+                             "y Tab pasa de un botón al otro.\n"
+                             "\n"
+                             "  -h, --help   muestra esta ayuda y termina\n"
+                             "  --version    muestra la versión y termina\n"
+                             "\n"
+                             "Las opciones de Qt, como -platform o -style, también valen.\n"
+                             "Estado de salida: 0 al cerrar la ventana; 1 si no hay escritorio gráfico\n"
+                             "donde mostrarla o no puede mostrarse; 2 ante una opción desconocida.\n";
+
+constexpr const char* version = "%s %s\n"
+                                "Copyright © %s\n"
+                                "Licencia MIT: es software libre, sin ninguna garantía.\n";
 
 bool is(const char* argument, const char* option)
 {
     return std::strcmp(argument, option) == 0;
+}
+
+// An answer that could not be written (a full disk, a closed pipe) is a failure, said on standard error.
+int answered()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return EXIT_SUCCESS;
+    std::fprintf(stderr, "%s: no se pudo escribir la respuesta: %s\n", window::applicationTitle,
+                 std::strerror(errno));
+    return EXIT_FAILURE;
 }
 
 } // namespace
@@ -41,11 +57,11 @@ std::optional<int> answerInformationRequest(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         if (is(argv[i], "--help") || is(argv[i], "-h")) {
             std::printf(help, window::applicationTitle, window::productName);
-            return EXIT_SUCCESS;
+            return answered();
         }
         if (is(argv[i], "--version")) {
-            std::printf("%s %s\n", window::productName, window::versionText);
-            return EXIT_SUCCESS;
+            std::printf(version, window::productName, window::versionText, window::copyright);
+            return answered();
         }
     }
     return std::nullopt;

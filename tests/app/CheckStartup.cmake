@@ -35,8 +35,28 @@ expect("a scale too large for any screen" 1 "" "Tirobol no puede mostrarse con l
        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1000 --)
 expect("a scale of zero" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 0:${line}"
        QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=0 --)
-expect("--version" 0 "Tirobol Game 1.00\n" "" -- --version)
-expect("--help, with no display needed" 0 "Uso: Tirobol .*--version.*" "" -- --help)
+expect("--version" 0 "${PRODUCT_NAME} ${VERSION_TEXT}\nCopyright © [0-9]+ [^\n]+\nLicencia MIT: ${line}" "" -- --version)
+expect("--help, with no display needed" 0 "Uso: Tirobol \\[-h \\| --help \\| --version\\] .*" "" -- --help)
+expect("-h" 0 "Uso: Tirobol .*" "" -- -h)
+
+# The help fits a terminal of 80 columns (counted in bytes, which is stricter).
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help)
+string(REPLACE ";" "," help "${help}")
+string(REPLACE "\n" ";" help_lines "${help}")
+foreach(help_line IN LISTS help_lines)
+    string(LENGTH "${help_line}" length)
+    if(length GREATER 80)
+        message(SEND_ERROR "--help: a line of ${length} bytes: ${help_line}")
+    endif()
+endforeach()
+
+# An answer that cannot be written is a failure.
+foreach(option --help --version)
+    execute_process(COMMAND ${PROGRAM} ${option} OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
+    if(NOT status EQUAL 1 OR NOT err MATCHES "^Tirobol: no se pudo escribir la respuesta: ${line}$")
+        message(SEND_ERROR "${option} into a full disk: status '${status}', standard error [${err}]")
+    endif()
+endforeach()
 # The toolkit's -platform is taken by the toolkit (with no display it would fail), the rest is refused.
 expect("an argument of no one's" 2 ""
        "Tirobol: opción desconocida «--bogus»; «Tirobol --help» muestra las opciones.\n" -- -platform offscreen --bogus)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
+#include "window/Identity.h"
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 class IdentityTest : public QObject {
@@ -12,12 +14,15 @@ class IdentityTest : public QObject {
 private slots:
     void initTestCase() { app::applyApplicationIdentity(); }
 
-    // Catches a name or version that drifts from the one source in the build, or a locale left to the
-    // desktop.
+    // Catches a name or version that drifts from the one source in the build, a version text without its two
+    // decimals, or a locale left to the desktop.
     void applicationReportsItsIdentity()
     {
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tirobol"));
-        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QString::fromUtf8(window::versionText));
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9]+\\.[0-9][0-9]$"))
+                    .match(QCoreApplication::applicationVersion())
+                    .hasMatch());
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.tirobol.tirobol"));
         QCOMPARE(QLocale().name(), QStringLiteral("es_ES"));
     }

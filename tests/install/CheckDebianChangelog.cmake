@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: MIT
+# The Debian changelog is a file of its own; its newest entry must name the version and the release date of
+# the one source in the top-level CMakeLists.txt.
+file(STRINGS ${CHANGELOG} entry_line LIMIT_COUNT 1)
+if(NOT entry_line MATCHES "^tirobol \\(${VERSION_TEXT}\\) ")
+    message(FATAL_ERROR "debian/changelog's newest entry is '${entry_line}', not version ${VERSION_TEXT}")
+endif()
+file(STRINGS ${CHANGELOG} signature_lines REGEX "^ -- ")
+list(GET signature_lines 0 signature)
+string(REGEX MATCH "  [A-Z][a-z][a-z], ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) " date "${signature}")
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months "${CMAKE_MATCH_2}" month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+if(month LESS 10)
+    set(month "0${month}")
+endif()
+set(changelog_date "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
+if(NOT changelog_date STREQUAL RELEASE_DATE)
+    message(FATAL_ERROR "debian/changelog's newest entry is dated ${changelog_date}, not ${RELEASE_DATE}")
+endif()
+message(STATUS "debian/changelog: ${VERSION_TEXT} of ${RELEASE_DATE}")
