@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-# `cmake --install` into a staging folder: exactly the expected files, the desktop files valid, and a software
-# centre's catalogue, composed from them as GNOME Software's and KDE Discover's are, lists the game with its
-# 64 and 128 px icons.
+# `cmake --install` into a staging folder: exactly the expected files, and where the validators are installed
+# (VALIDATE), the desktop files valid and a software centre's catalogue, composed from them as GNOME Software's
+# and KDE Discover's are, listing the game with its 64 and 128 px icons.
 file(REMOVE_RECURSE ${STAGING})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGING} OUTPUT_QUIET RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -30,6 +30,9 @@ foreach(link bin/tirobol:Tirobol share/man/man6/tirobol.6:Tirobol.6)
     endif()
 endforeach()
 
+if(NOT VALIDATE)
+    return()
+endif()
 set(catalogue ${STAGING}-catalogue)
 file(REMOVE_RECURSE ${catalogue})
 foreach(check "desktop-file-validate;${STAGING}/share/applications/${APP_ID}.desktop"
