@@ -10,17 +10,19 @@ endif()
 
 file(GLOB_RECURSE installed RELATIVE ${STAGING} ${STAGING}/*)
 list(SORT installed)
-set(expected bin/Tirobol bin/tirobol share/applications/${APP_ID}.desktop share/doc/tirobol/LICENSE)
+set(expected ${BINDIR}/Tirobol ${BINDIR}/tirobol ${DATADIR}/applications/${APP_ID}.desktop
+    ${DATADIR}/doc/tirobol/LICENSE)
 foreach(size 128 16 256 32 48 64)
-    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+    list(APPEND expected ${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
-list(APPEND expected share/icons/hicolor/scalable/apps/${APP_ID}.svg share/man/man6/Tirobol.6
-     share/man/man6/tirobol.6 share/metainfo/${APP_ID}.metainfo.xml)
+list(APPEND expected ${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg ${MANDIR}/man6/Tirobol.6
+     ${MANDIR}/man6/tirobol.6 ${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
+list(SORT expected)
 if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "installed files:\n  ${installed}\nexpected:\n  ${expected}")
 endif()
 # The lower-case command and its page are links to the program and its page.
-foreach(link bin/tirobol:Tirobol share/man/man6/tirobol.6:Tirobol.6)
+foreach(link ${BINDIR}/tirobol:Tirobol ${MANDIR}/man6/tirobol.6:Tirobol.6)
     string(REPLACE ":" ";" link ${link})
     list(GET link 0 path)
     list(GET link 1 target)
