@@ -3,10 +3,13 @@
 
 #include "window/Identity.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace app {
 
@@ -40,6 +43,67 @@ bool is(const char* argument, const char* option)
     return std::strcmp(argument, option) == 0;
 }
 
+// The toolkit's own options, which it takes before the game sees the arguments; with one dash or two.
+constexpr std::string_view toolkitOptionsWithValue[] = {"platform",
+                                                        "platformpluginpath",
+                                                        "platformtheme",
+                                                        "plugin",
+                                                        "qwindowgeometry",
+                                                        "qwindowtitle",
+                                                        "qwindowicon",
+                                                        "style",
+                                                        "stylesheet",
+                                                        "session",
+                                                        "display",
+                                                        "name",
+                                                        "geometry",
+                                                        "title",
+                                                        "icon",
+                                                        "visual",
+                                                        "ncols",
+                                                        "cmap"};
+constexpr std::string_view toolkitFlags[] = {"reverse", "widgetcount", "nograb",
+                                             "dograb",  "testability", "sync"};
+constexpr std::string_view toolkitOptionsJoined[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+// How many arguments from `argument` on are one of the toolkit's options: 0 when it is none.
+int toolkitOptionLength(std::string_view argument, bool valueFollows)
+{
+    if (argument.starts_with("--"))
+        argument.remove_prefix(1);
+    if (!argument.starts_with('-'))
+        return 0;
+    argument.remove_prefix(1);
+    const auto in = [argument](const auto& names) {
+        return std::find(std::begin(names), std::end(names), argument) != std::end(names);
+    };
+    if (in(toolkitFlags))
+        return 1;
+    if (in(toolkitOptionsWithValue))
+        return valueFollows ? 2 : 0;
+    const auto joins = [argument](std::string_view prefix) { return argument.starts_with(prefix); };
+    return std::any_of(std::begin(toolkitOptionsJoined), std::end(toolkitOptionsJoined), joins) ? 1 : 0;
+}
+
+// The argument as it can be shown on one line of a terminal: control characters and backslashes escaped.
+std::string quoted(std::string_view argument)
+{
+    std::string shown;
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            shown += "\\\\";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 // An answer that could not be written (a full disk, a closed pipe) is a failure, said on standard error.
 int answered()
 {
@@ -54,7 +118,7 @@ int answered()
 
 std::optional<int> answerInformationRequest(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && !is(argv[i], "--"); ++i) {
         if (is(argv[i], "--help") || is(argv[i], "-h")) {
             std::printf(help, window::applicationTitle, window::productName);
             return answered();
@@ -69,11 +133,23 @@ std::optional<int> answerInformationRequest(int argc, char* argv[])
 
 std::optional<int> refuseUnknownArguments(int argc, char* argv[])
 {
-    if (argc < 2)
-        return std::nullopt;
-    std::fprintf(stderr, "%s: opción desconocida «%s»; «%s --help» muestra las opciones.\n",
-                 window::applicationTitle, argv[1], window::applicationTitle);
-    return unknownArgumentStatus;
+    for (int i = 1; i < argc; ++i) {
+        if (is(argv[i], "--")) {
+            if (i + 1 == argc)
+                return std::nullopt;
+            std::fprintf(stderr, "%s: no toma argumentos: «%s»; «%s --help» muestra las opciones.\n",
+                         window::applicationTitle, quoted(argv[i + 1]).c_str(), window::applicationTitle);
+            return unknownArgumentStatus;
+        }
+        const int length = toolkitOptionLength(argv[i], i + 1 < argc);
+        if (length == 0) {
+            std::fprintf(stderr, "%s: opción desconocida «%s»; «%s --help» muestra las opciones.\n",
+                         window::applicationTitle, quoted(argv[i]).c_str(), window::applicationTitle);
+            return unknownArgumentStatus;
+        }
+        i += length - 1;
+    }
+    return std::nullopt;
 }
 
 } // namespace app

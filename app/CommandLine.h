@@ -12,8 +12,9 @@ namespace app {
 // output and gives the exit status when the command line asks for either, else nothing.
 std::optional<int> answerInformationRequest(int argc, char* argv[]);
 
-// After the toolkit has taken its own options: whatever is left is no option of ours. Says so in one line on
-// standard error and gives the exit status, or nothing when no argument is left.
+// Before the toolkit starts, so that a mistyped option is told as such even without a display: an argument
+// that is neither the toolkit's option (with its value) nor a closing "--" is said, escaped, in one line on
+// standard error, with the exit status; else nothing.
 std::optional<int> refuseUnknownArguments(int argc, char* argv[]);
 
 } // namespace app

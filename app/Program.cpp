@@ -4,12 +4,12 @@
 #include "app/ApplicationIdentity.h"
 #include "app/CommandLine.h"
 #include "app/GameWindow.h"
+#include "runtime/StandardStreams.h"
 #include "runtime/Twips.h"
 #include "runtime/qt/GuiStartup.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/QtMessageBox.h"
 #include "runtime/qt/TerminationSignals.h"
-#include "runtime/qt/WholeScales.h"
 #include "window/Form1Description.h"
 #include "window/Identity.h"
 
@@ -22,16 +22,17 @@ namespace app {
 
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
+    runtime::openClosedStandardStreams();
     if (const auto answered = answerInformationRequest(argc, argv))
         return *answered;
-    const std::unique_ptr<QApplication> application = runtime::qt::startGui(argc, argv);
     if (const auto refused = refuseUnknownArguments(argc, argv))
         return *refused;
-    const runtime::FormDescription& form = window::form1Description();
-    if (!runtime::qt::screenCanShow(QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel))
-        return EXIT_FAILURE;
-    const runtime::qt::TerminationSignals quitOnTermination;
+    // Before the toolkit starts, so that what it says as it starts names the application.
     applyApplicationIdentity();
+    const runtime::FormDescription& form = window::form1Description();
+    const std::unique_ptr<QApplication> application = runtime::qt::startGui(
+        argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
+    const runtime::qt::TerminationSignals quitOnTermination;
     std::optional<GameWindow> window;
     try {
         window.emplace();
@@ -40,6 +41,7 @@ int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& a
         runtime::qt::QtMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
         return EXIT_FAILURE;
     }
+    runtime::qt::createWindowOrRefuse(window->form().window());
     window->show();
     if (afterShow)
         afterShow(*window);

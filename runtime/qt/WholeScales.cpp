@@ -1,30 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/WholeScales.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QScreen>
+#include <QStringList>
 
 namespace runtime::qt {
 
 namespace {
 
-// Factors below 1 are left as given: screenCanShow() judges whether they leave a readable window.
-QString wholeFactors(QString factors)
+// "2.5", or "name=1.75;other=1.25" for several screens: each factor whole, the names as they were.
+QString wholeFactors(const QString& factors)
 {
-    static const QRegularExpression number(QStringLiteral("[0-9]*\\.[0-9]+"));
-    QString rounded;
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& match : number.globalMatch(factors)) {
-        const double factor = match.captured().toDouble();
-        const double whole = factor < 1 ? factor : std::floor(factor + 0.25);
-        rounded += factors.mid(from, match.capturedStart() - from) + QString::number(whole);
-        from = match.capturedEnd();
+    QStringList entries = factors.split(QLatin1Char(';'));
+    for (QString& entry : entries) {
+        const qsizetype factorAt = entry.lastIndexOf(QLatin1Char('=')) + 1;
+        bool isNumber = false;
+        const double factor = entry.mid(factorAt).toDouble(&isNumber);
+        if (isNumber)
+            entry = entry.left(factorAt) + QString::number(std::max(1.0, std::floor(factor + 0.25)));
     }
-    return rounded + factors.mid(from);
+    return entries.join(QLatin1Char(';'));
 }
 
 } // namespace
@@ -39,23 +38,27 @@ void useWholeScaleFactors()
     }
 }
 
-bool screenCanShow(QSize clientSize)
+int fittingScale(QSize clientSize)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal scale = screen ? screen->devicePixelRatio() : 1.0;
-    // Below half size the captions are a few pixels high. Written so that a scale that is not a number fails,
-    // and the screen's size is read only at a scale that gives it one.
-    if (scale >= 0.5) {
-        const QSize room = screen ? screen->geometry().size() : clientSize;
-        if (clientSize.width() <= room.width() && clientSize.height() <= room.height())
-            return true;
+    if (!screen)
+        return 0;
+    // A ratio below 1, or one that is not a number, is taken as 1.
+    const qreal present = screen->devicePixelRatio() >= 1 ? screen->devicePixelRatio() : 1;
+    const QSize room = screen->availableGeometry().size() * present;
+    for (int scale = static_cast<int>(std::min(present, 16.0)); scale >= 1; --scale) {
+        const QSize needed = (clientSize + frameAllowance) * scale;
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            return scale;
     }
-    std::fprintf(
-        stderr,
-        "Tirobol no puede mostrarse con la escala de pantalla %g: a esa escala su ventana de %d x %d "
-        "píxeles no cabría en la pantalla o no podría leerse.\n",
-        scale, clientSize.width(), clientSize.height());
-    return false;
+    return 0;
+}
+
+void drawAtScale(int scale)
+{
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 }
 
 } // namespace runtime::qt

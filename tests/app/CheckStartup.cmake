@@ -31,10 +31,11 @@ expect("no display at all" 1 ""
        "Tirobol necesita un escritorio gráfico y no encontró ninguna pantalla a la que conectarse.\n" --)
 expect("a platform that does not exist" 1 ""
        "Tirobol no pudo iniciar su interfaz gráfica: [^\n]*\"nonsense\"${line}" QT_QPA_PLATFORM=nonsense --)
-expect("a scale too large for any screen" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 1000:${line}"
-       QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1000 --)
-expect("a scale of zero" 1 "" "Tirobol no puede mostrarse con la escala de pantalla 0:${line}"
-       QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=0 --)
+file(WRITE ${WORK_DIR}/small-screen.json "{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": 640, "
+                                          "\"height\": 480, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+expect("a screen too small even at scale 1" 1 ""
+       "Tirobol no cabe en la pantalla: su ventana de 690 x 524 píxeles, con su marco, no entra en ella ni a escala 1.\n"
+       QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
 expect("--version" 0 "${PRODUCT_NAME} ${VERSION_TEXT}\nCopyright © [0-9]+ [^\n]+\nLicencia MIT: ${line}" "" -- --version)
 expect("--help, with no display needed" 0 "Uso: Tirobol \\[-h \\| --help \\| --version\\] .*" "" -- --help)
 expect("-h" 0 "Uso: Tirobol .*" "" -- -h)

@@ -1,13 +1,15 @@
 # SPDX-License-Identifier: MIT
-# At each common desktop setting the window is drawn at a whole scale and fits the screen with a title bar of
-# up to 40 pixels (scaled too), and the rendering mid-shot, prompt showing, is the README's picture for that
-# scale pixel for pixel: colours, text, alignment, pictures and the target.
-set(title_bar 40)
+# At each common desktop setting the window is drawn at the largest whole scale, no larger than the setting's,
+# at which it fits the screen with a frame of a 40-pixel title bar and 4-pixel borders (scaled too), and the
+# rendering mid-shot, prompt showing, is the README's picture for that scale pixel for pixel: colours, text,
+# alignment, pictures and the target.
+set(frame_width 8)
+set(frame_height 44)
 
 # The setting as the screen's logical dpi (96 for 1, 120 for 1.25 ... 240 for 2.5), or as a toolkit
-# variable such as QT_SCALE_FACTOR=1.5 on a screen of 96 dpi.
+# variable such as QT_SCALE_FACTOR=1.5 on a screen of 96 dpi. The screen is named "screen".
 function(check_scale screen_width screen_height setting_dpi variable scale)
-    set(name ${screen_width}x${screen_height}-at-${setting_dpi}dpi${variable})
+    string(MAKE_C_IDENTIFIER "${screen_width}x${screen_height}-at-${setting_dpi}dpi${variable}" name)
     set(config ${WORK_DIR}/${name}.json)
     file(WRITE ${config} "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": ${screen_width}, "
                          "\"height\": ${screen_height}, \"logicalDpi\": ${setting_dpi}, \"logicalBaseDpi\": 96, "
@@ -26,12 +28,13 @@ function(check_scale screen_width screen_height setting_dpi variable scale)
     math(EXPR height "0x${height}")
     math(EXPR expected_width "690 * ${scale}")
     math(EXPR expected_height "524 * ${scale}")
-    math(EXPR framed_height "${height} + ${title_bar} * ${scale}")
+    math(EXPR framed_width "${width} + ${frame_width} * ${scale}")
+    math(EXPR framed_height "${height} + ${frame_height} * ${scale}")
     if(NOT width EQUAL expected_width OR NOT height EQUAL expected_height)
         message(FATAL_ERROR "${name}: the window is ${width} x ${height}, not ${expected_width} x ${expected_height}")
     endif()
-    if(width GREATER screen_width OR framed_height GREATER screen_height)
-        message(FATAL_ERROR "${name}: the window with its title bar does not fit the screen")
+    if(framed_width GREATER screen_width OR framed_height GREATER screen_height)
+        message(FATAL_ERROR "${name}: the window with its frame does not fit the screen")
     endif()
     set(reference ${SOURCE_DIR}/docs/screenshot.png)
     if(scale EQUAL 2)
@@ -45,9 +48,12 @@ endfunction()
 
 check_scale(1366 768 96 "" 1)
 check_scale(1366 768 120 "" 1)
+check_scale(1366 768 192 "" 1)
 check_scale(1920 1080 96 "" 1)
 check_scale(1920 1080 120 "" 1)
 check_scale(1920 1080 144 "" 1)
+check_scale(1920 1080 168 "" 1)
+check_scale(1920 1080 192 "" 1)
 check_scale(2560 1440 144 "" 1)
 check_scale(2560 1440 168 "" 2)
 check_scale(2560 1440 192 "" 2)
@@ -55,3 +61,8 @@ check_scale(3840 2160 192 "" 2)
 check_scale(3840 2160 240 "" 2)
 check_scale(1920 1080 96 QT_SCALE_FACTOR=1.5 1)
 check_scale(2560 1440 96 QT_SCREEN_SCALE_FACTORS=1.75 2)
+check_scale(2560 1440 96 "QT_SCREEN_SCALE_FACTORS=screen=1.75\\;other=1.25" 2)
+check_scale(1920 1080 96 QT_SCALE_FACTOR=1000 1)
+check_scale(1920 1080 96 QT_SCALE_FACTOR=0.5 1)
+check_scale(1920 1080 96 QT_SCREEN_SCALE_FACTORS=0.74 1)
+check_scale(1920 1080 96 QT_SCALE_FACTOR=0.99 1)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the game's window in the middle of a shot, rendered offscreen, for the README.
+#include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
+#include "runtime/Twips.h"
 #include "runtime/qt/GuiStartup.h"
+#include "window/Form1Description.h"
 
 #include <cstdio>
 
@@ -15,7 +18,10 @@ int main(int argc, char* argv[])
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const auto application = runtime::qt::startGui(argc, argv);
+    app::applyApplicationIdentity();
+    const runtime::FormDescription& form = window::form1Description();
+    const auto application = runtime::qt::startGui(
+        argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
 
     // The horizontal ball thrown on stop 4, the vertical ball on its way down at stop 2.
     app::GameWindow window;
