@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "app/GameWindow.h"
 
-#include "window/Form1Description.h"
+#include "runtime/qt/Pictures.h"
+#include "runtime/qt/QtMessageBox.h"
 #include "window/Identity.h"
+
+#include <cstdio>
 
 namespace app {
 
 using runtime::qt::Event;
 
-GameWindow::GameWindow()
-    : form_(window::form1Description(), QString::fromUtf8(window::applicationTitle))
+GameWindow::GameWindow(const runtime::FormDescription& description)
+    : form_(description, QString::fromUtf8(window::applicationTitle))
     , game_({
           .Picture1 = form_.pictureBox("Picture1"),
           .Picture2 = form_.pictureBox("Picture2"),
@@ -28,6 +31,17 @@ GameWindow::GameWindow()
 void GameWindow::show()
 {
     form_.window().show();
+}
+
+std::unique_ptr<GameWindow> buildGameWindow(const runtime::FormDescription& description)
+{
+    try {
+        return std::make_unique<GameWindow>(description);
+    } catch (const runtime::qt::PictureLoadError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        runtime::qt::QtMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
+        return nullptr;
+    }
 }
 
 } // namespace app

@@ -2,14 +2,19 @@
 #pragma once
 
 #include "game/Form1.h"
+#include "runtime/FormDescription.h"
 #include "runtime/qt/QtForm.h"
+#include "window/Form1Description.h"
+
+#include <memory>
 
 namespace app {
 
 // Form1 built from its description, with the game's four handlers bound to its events.
 class GameWindow {
 public:
-    GameWindow();
+    // Form1's own description, or another with the same controls.
+    explicit GameWindow(const runtime::FormDescription& description = window::form1Description());
 
     runtime::qt::QtForm& form() { return form_; }
     game::Form1& game() { return game_; }
@@ -19,5 +24,9 @@ private:
     runtime::qt::QtForm form_;
     game::Form1 game_;
 };
+
+// The game's window built from `description`, or nothing when one of its pictures cannot be decoded; the
+// player is then told why, on standard error and in a message box titled with the application title.
+std::unique_ptr<GameWindow> buildGameWindow(const runtime::FormDescription& description);
 
 } // namespace app

@@ -7,16 +7,11 @@
 #include "runtime/StandardStreams.h"
 #include "runtime/Twips.h"
 #include "runtime/qt/GuiStartup.h"
-#include "runtime/qt/Pictures.h"
-#include "runtime/qt/QtMessageBox.h"
 #include "runtime/qt/TerminationSignals.h"
 #include "window/Form1Description.h"
-#include "window/Identity.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 
 namespace app {
 
@@ -33,14 +28,9 @@ int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& a
     const std::unique_ptr<QApplication> application = runtime::qt::startGui(
         argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
     const runtime::qt::TerminationSignals quitOnTermination;
-    std::optional<GameWindow> window;
-    try {
-        window.emplace();
-    } catch (const runtime::qt::PictureLoadError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        runtime::qt::QtMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
+    const std::unique_ptr<GameWindow> window = buildGameWindow(form);
+    if (!window)
         return EXIT_FAILURE;
-    }
     runtime::qt::createWindowOrRefuse(window->form().window());
     window->show();
     if (afterShow)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "MessageBoxWatcher.h"
 #include "app/GameWindow.h"
+#include "window/Form1Description.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,7 +9,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <memory>
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -105,7 +113,7 @@ private slots:
         QCOMPARE(box.title, QStringLiteral("Tirobol"));
         QCOMPARE(box.icon, QMessageBox::NoIcon);
         QCOMPARE(box.buttons, QStringList{QStringLiteral("Aceptar")});
-        QVERIFY2(box.width >= 240, "too narrow for a window manager to show the title");
+        QVERIFY2(box.rowWidth >= 240, "too narrow for a window manager to show the title");
         QVERIFY2(timersStopped, "a timer ran while the verdict box was open");
 
         QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -132,6 +140,41 @@ private slots:
         QTest::mouseRelease(&button("cmdTirar"), Qt::LeftButton, {}, QPoint(-20, -20));
         QVERIFY(running("Timer1"));
         QVERIFY(!running("Timer2"));
+    }
+
+    // Catches a picture that cannot be decoded failing silently on the terminal, or told in a box with
+    // another title than the application's.
+    void damagedPictureIsToldOnTheTerminalAndInABox()
+    {
+        QTemporaryFile damaged(QDir::tempPath() + QStringLiteral("/XXXXXX.jpg"));
+        QVERIFY(damaged.open());
+        damaged.write("\xff\xd8\xff not a photograph");
+        damaged.close();
+        runtime::FormDescription description = window::form1Description();
+        for (runtime::ControlRecord& record : description.controls) {
+            if (record.name == "Picture3")
+                record.picture = damaged.fileName().toStdString();
+        }
+
+        QTemporaryFile terminal;
+        QVERIFY(terminal.open());
+        std::fflush(stderr);
+        const int realStandardError = ::dup(STDERR_FILENO);
+        ::dup2(terminal.handle(), STDERR_FILENO);
+        const MessageBoxWatcher closer(1);
+        const std::unique_ptr<app::GameWindow> built = app::buildGameWindow(description);
+        std::fflush(stderr);
+        ::dup2(realStandardError, STDERR_FILENO);
+        ::close(realStandardError);
+
+        QVERIFY(!built);
+        QCOMPARE(closer.sightings().size(), std::size_t{1});
+        QCOMPARE(closer.sightings().front().title, QStringLiteral("Tirobol"));
+        QVERIFY(closer.sightings().front().text.contains(damaged.fileName()));
+        terminal.seek(0);
+        const QString said = QString::fromUtf8(terminal.readAll());
+        QVERIFY2(said.startsWith(QStringLiteral("No se pudo cargar la imagen ") + damaged.fileName()),
+                 qPrintable(said));
     }
 };
 

@@ -2,9 +2,11 @@
 // Runs on a real X server (xvfb-run, QT_QPA_PLATFORM=xcb): keys go down and up through XTest, the server
 // repeats held keys itself, and focus moves to another X client, so every event takes the road a player's
 // does, through the toolkit's event reader and whatever it drops.
+#include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -17,6 +19,7 @@
 // Last: Xlib's macros clash with names in Qt's headers.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <xcb/xcb.h>
 #define explicit explicit_
@@ -118,6 +121,8 @@ private:
 private slots:
     void initTestCase()
     {
+        // The window's class is the application's name, taken when the first window is made.
+        app::applyApplicationIdentity();
         display_ = XOpenDisplay(nullptr);
         QVERIFY2(display_, "needs an X display");
         other_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 800, 600, 50, 50, 0, 0, 0);
@@ -142,6 +147,26 @@ private slots:
         window_.reset();
         XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, 660, 40);
         setDetectableRepeat(true);
+    }
+
+    // Catches a desktop entry whose StartupWMClass is not the class of the window, by which a desktop tells
+    // which running window belongs to the entry.
+    void windowClassIsTheDesktopEntrys()
+    {
+        QFile entry(QStringLiteral(DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString prefix = QStringLiteral("StartupWMClass=");
+        QString startupClass;
+        for (const QString& line : QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(prefix))
+                startupClass = line.mid(prefix.size());
+        }
+        XClassHint hint = {};
+        QVERIFY(XGetClassHint(display_, window_->form().window().winId(), &hint));
+        const QString windowClass = QString::fromLocal8Bit(hint.res_class);
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+        QCOMPARE(windowClass, startupClass);
     }
 
     // Catches a held key that acts more than once (its repeats taken for presses, with the usual 40 ms gap or

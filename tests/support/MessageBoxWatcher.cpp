@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLayout>
 #include <QTest>
 
 #include <utility>
@@ -31,8 +32,8 @@ void MessageBoxWatcher::look()
     QStringList buttons;
     for (QAbstractButton* button : box->buttons())
         buttons << button->text();
-    sightings_.push_back(
-        {box->windowTitle(), box->text(), box->icon(), buttons, visibleMessageBoxes(), box->width()});
+    sightings_.push_back({box->windowTitle(), box->text(), box->icon(), buttons, visibleMessageBoxes(),
+                          box->layout()->contentsRect().width()});
     if (onLook_)
         onLook_();
     if (sightings_.size() % static_cast<std::size_t>(looksBeforeClosing_) == 0)

@@ -20,7 +20,8 @@ public:
         QMessageBox::Icon icon;
         QStringList buttons;
         int visibleBoxes;
-        int width;
+        // The width the box's layout gives its rows, inside its margins.
+        int rowWidth;
     };
 
     explicit MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook = {}, int pollMs = 10);
