@@ -84,8 +84,10 @@ std::unique_ptr<QApplication> startGui(int& argc, char** argv, QSize clientSize)
                 .arg(clientSize.height()));
     }
     // The toolkit fixes the scale as it starts: where the desktop's does not fit, start again at one that
-    // does. What the first start said, the second says again.
-    if (scale != application->devicePixelRatio()) {
+    // does. What the first start said, the second says again. A Wayland compositor sets the room a window
+    // takes on its screens whatever the scale it is drawn at, where a lower one would only blur it.
+    const bool scaleSetsRoom = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (scale != application->devicePixelRatio() && scaleSetsRoom) {
         held->discard();
         application.reset();
         held.reset();
