@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# `cmake --install` into a staging folder: exactly the expected files, and where the validators are installed
-# (VALIDATE), the desktop files valid and a software centre's catalogue, composed from them as GNOME Software's
+# `cmake --install` into a staging folder: exactly the expected files, the manual page clean to mandoc where
+# it is installed (MANDOC), and where the validators are installed (VALIDATE), the desktop files valid and a software centre's catalogue, composed from them as GNOME Software's
 # and KDE Discover's are, listing the game with its 64 and 128 px icons.
 file(REMOVE_RECURSE ${STAGING})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGING} OUTPUT_QUIET RESULT_VARIABLE status)
@@ -31,6 +31,15 @@ foreach(link ${BINDIR}/tirobol:Tirobol ${MANDIR}/man6/tirobol.6:Tirobol.6)
         message(FATAL_ERROR "${path} links to '${actual}', not ${target}")
     endif()
 endforeach()
+
+# The manual page has nothing mandoc would warn of, down to matters of style.
+if(MANDOC)
+    execute_process(COMMAND ${MANDOC} -Tlint -W style ${STAGING}/${MANDIR}/man6/Tirobol.6
+                    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "mandoc -Tlint -W style:\n${output}")
+    endif()
+endif()
 
 if(NOT VALIDATE)
     return()
