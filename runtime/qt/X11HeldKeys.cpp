@@ -21,26 +21,27 @@ struct FreeReply {
 };
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
-bool askForDetectableRepeat(xcb_connection_t* connection)
+// Granted or not, the keys are followed alike: without the flag, the server's repeats are told by their
+// timestamps.
+void askForDetectableRepeat(xcb_connection_t* connection)
 {
     const ReplyPtr<xcb_xkb_use_extension_reply_t> extension(xcb_xkb_use_extension_reply(
         connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
         nullptr));
     if (!extension || !extension->supported)
-        return false;
+        return;
     constexpr std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    const ReplyPtr<xcb_xkb_per_client_flags_reply_t> flags(xcb_xkb_per_client_flags_reply(
+    std::free(xcb_xkb_per_client_flags_reply(
         connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0),
         nullptr));
-    return flags && (flags->value & flag) != 0;
 }
 
 } // namespace
 
 X11HeldKeys::X11HeldKeys(xcb_connection_t* connection)
     : connection_(connection)
-    , detectableRepeat_(askForDetectableRepeat(connection))
 {
+    askForDetectableRepeat(connection);
 }
 
 bool X11HeldKeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)

@@ -22,9 +22,6 @@ class X11HeldKeys : public QAbstractNativeEventFilter {
 public:
     explicit X11HeldKeys(xcb_connection_t* connection);
 
-    // Whether the server granted detectable auto-repeat to the program.
-    bool detectableRepeat() const { return detectableRepeat_; }
-
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
@@ -32,7 +29,6 @@ private:
     void forgetKeysTheServerReportsUp();
 
     xcb_connection_t* connection_;
-    bool detectableRepeat_ = false;
     std::bitset<256> down_;
     std::array<std::uint32_t, 256> releasedAt_{};
 };
