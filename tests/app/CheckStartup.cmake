@@ -36,8 +36,10 @@ set(line "[^\n]*\n")
 set(no_display "Tirobol necesita un escritorio gráfico y no encontró ninguna pantalla a la que conectarse.\n")
 set(unknown "; «Tirobol --help» muestra las opciones.\n")
 expect("no display at all" 1 "" "${no_display}" --)
-expect("no Wayland compositor" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tirobol-none --)
-expect("Wayland without a runtime directory" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR= --)
+if(WAYLAND)
+    expect("no Wayland compositor" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tirobol-none --)
+    expect("Wayland without a runtime directory" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR= --)
+endif()
 expect("a platform that does not exist, its first reason first" 1 ""
        "Tirobol no pudo iniciar su interfaz gráfica: Could not find the Qt platform plugin \"nonsense\" in \"\"; ${line}"
        QT_QPA_PLATFORM=nonsense --)
