@@ -22,13 +22,9 @@ int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& a
         return *answered;
     if (const auto refused = refuseUnknownArguments(argc, argv))
         return *refused;
-    // Before the toolkit starts, so that what it says as it starts names the application.
-    applyApplicationIdentity();
-    const runtime::FormDescription& form = window::form1Description();
-    const std::unique_ptr<QApplication> application = runtime::qt::startGui(
-        argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
+    const std::unique_ptr<QApplication> application = startToolkit(argc, argv);
     const runtime::qt::TerminationSignals quitOnTermination;
-    const std::unique_ptr<GameWindow> window = buildGameWindow(form);
+    const std::unique_ptr<GameWindow> window = buildGameWindow(window::form1Description());
     if (!window)
         return EXIT_FAILURE;
     runtime::qt::createWindowOrRefuse(window->form().window());
@@ -36,6 +32,15 @@ int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& a
     if (afterShow)
         afterShow(*window);
     return application->exec();
+}
+
+std::unique_ptr<QApplication> startToolkit(int& argc, char* argv[])
+{
+    // Before the toolkit starts, so that what it says as it starts names the application.
+    applyApplicationIdentity();
+    const runtime::FormDescription& form = window::form1Description();
+    return runtime::qt::startGui(argc, argv,
+                                 QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
 }
 
 } // namespace app

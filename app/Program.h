@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QApplication>
+
 #include <functional>
+#include <memory>
 
 namespace app {
 
@@ -13,5 +16,9 @@ class GameWindow;
 // SIGHUP), then return the exit status. `afterShow` lets benchmarks and tests watch the real program from
 // inside; the program itself passes nothing.
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow = {});
+
+// The application's identity taken, and the toolkit started at a scale at which the game's window fits, or
+// the process ended with one line saying why not.
+std::unique_ptr<QApplication> startToolkit(int& argc, char* argv[]);
 
 } // namespace app

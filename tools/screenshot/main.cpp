@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the game's window in the middle of a shot, rendered offscreen, for the README.
-#include "app/ApplicationIdentity.h"
 #include "app/GameWindow.h"
-#include "runtime/Twips.h"
-#include "runtime/qt/GuiStartup.h"
-#include "window/Form1Description.h"
+#include "app/Program.h"
 
 #include <cstdio>
 
@@ -18,10 +15,7 @@ int main(int argc, char* argv[])
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::applyApplicationIdentity();
-    const runtime::FormDescription& form = window::form1Description();
-    const auto application = runtime::qt::startGui(
-        argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
+    const auto application = app::startToolkit(argc, argv);
 
     // The horizontal ball thrown on stop 4, the vertical ball on its way down at stop 2.
     app::GameWindow window;
