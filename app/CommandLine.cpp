@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "runtime/TerminalText.h"
 #include "window/Identity.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 namespace app {
@@ -66,42 +66,31 @@ constexpr std::string_view toolkitFlags[] = {"reverse", "widgetcount", "nograb",
                                              "dograb",  "testability", "sync"};
 constexpr std::string_view toolkitOptionsJoined[] = {"style=", "stylesheet=", "qmljsdebugger="};
 
-// How many arguments from `argument` on are one of the toolkit's options: 0 when it is none.
-int toolkitOptionLength(std::string_view argument, bool valueFollows)
+enum class ToolkitOption { none, flag, withValue };
+
+// Which of the toolkit's options the argument is, if any.
+ToolkitOption toolkitOption(std::string_view argument)
 {
     if (argument.starts_with("--"))
         argument.remove_prefix(1);
     if (!argument.starts_with('-'))
-        return 0;
+        return ToolkitOption::none;
     argument.remove_prefix(1);
     const auto in = [argument](const auto& names) {
         return std::find(std::begin(names), std::end(names), argument) != std::end(names);
     };
-    if (in(toolkitFlags))
-        return 1;
-    if (in(toolkitOptionsWithValue))
-        return valueFollows ? 2 : 0;
     const auto joins = [argument](std::string_view prefix) { return argument.starts_with(prefix); };
-    return std::any_of(std::begin(toolkitOptionsJoined), std::end(toolkitOptionsJoined), joins) ? 1 : 0;
+    if (in(toolkitFlags) ||
+        std::any_of(std::begin(toolkitOptionsJoined), std::end(toolkitOptionsJoined), joins))
+        return ToolkitOption::flag;
+    return in(toolkitOptionsWithValue) ? ToolkitOption::withValue : ToolkitOption::none;
 }
 
-// The argument as it can be shown on one line of a terminal: control characters and backslashes escaped.
-std::string quoted(std::string_view argument)
+int refuse(const char* what, const char* argument)
 {
-    std::string shown;
-    for (const char c : argument) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            shown += "\\\\";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            shown += escaped;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
+    std::fprintf(stderr, "%s: %s «%s»; «%s --help» muestra las opciones.\n", window::applicationTitle, what,
+                 runtime::shownOnOneLine(argument).c_str(), window::applicationTitle);
+    return unknownArgumentStatus;
 }
 
 // An answer that could not be written (a full disk, a closed pipe) is a failure, said on standard error.
@@ -134,20 +123,18 @@ std::optional<int> answerInformationRequest(int argc, char* argv[])
 std::optional<int> refuseUnknownArguments(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (is(argv[i], "--")) {
-            if (i + 1 == argc)
-                return std::nullopt;
-            std::fprintf(stderr, "%s: no toma argumentos: «%s»; «%s --help» muestra las opciones.\n",
-                         window::applicationTitle, quoted(argv[i + 1]).c_str(), window::applicationTitle);
-            return unknownArgumentStatus;
+        if (is(argv[i], "--"))
+            return i + 1 == argc ? std::nullopt : std::optional(refuse("no toma argumentos:", argv[i + 1]));
+        switch (toolkitOption(argv[i])) {
+        case ToolkitOption::none:
+            return refuse("opción desconocida", argv[i]);
+        case ToolkitOption::withValue:
+            if (++i == argc)
+                return refuse("falta el valor de la opción", argv[i - 1]);
+            break;
+        case ToolkitOption::flag:
+            break;
         }
-        const int length = toolkitOptionLength(argv[i], i + 1 < argc);
-        if (length == 0) {
-            std::fprintf(stderr, "%s: opción desconocida «%s»; «%s --help» muestra las opciones.\n",
-                         window::applicationTitle, quoted(argv[i]).c_str(), window::applicationTitle);
-            return unknownArgumentStatus;
-        }
-        i += length - 1;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/GuiStartup.h"
 
+#include "runtime/TerminalText.h"
 #include "runtime/qt/HeldStartupOutput.h"
 #include "runtime/qt/WholeScales.h"
 
@@ -37,7 +38,7 @@ bool isWarningOrWorse(const HeldStartupOutput::Message& message)
 }
 
 // The toolkit's reasons, first to last, each by its first line: its warnings or worse (its debug messages are
-// no reason).
+// no reason). They name what came from outside, such as a platform's name, so they are shown escaped.
 QString reasons(const std::vector<HeldStartupOutput::Message>& held)
 {
     QStringList reasons;
@@ -46,7 +47,7 @@ QString reasons(const std::vector<HeldStartupOutput::Message>& held)
         if (isWarningOrWorse(message) && !reason.isEmpty() && !reasons.contains(reason))
             reasons << reason;
     }
-    return reasons.join(QStringLiteral("; "));
+    return QString::fromStdString(shownOnOneLine(reasons.join(QStringLiteral("; ")).toStdString()));
 }
 
 // The toolkit explains a failed start in several lines and then aborts; the player gets one line instead
@@ -59,50 +60,87 @@ QString reasons(const std::vector<HeldStartupOutput::Message>& held)
     refuse(QStringLiteral("no pudo iniciar su interfaz gráfica: ") + reasons(held));
 }
 
+// The application as it starts, with what is said meanwhile held. The toolkit takes its own options out of
+// the arguments as it starts, so a start made again gets them back first.
+class Start {
+public:
+    Start(int& argc, char** argv)
+        : argc_(argc)
+        , argv_(argv)
+        , arguments_(argv, argv + argc + 1)
+    {
+        begin();
+    }
+
+    QApplication& application() { return *application_; }
+
+    // The held output is said once the start has gone well, after the application is handed over.
+    std::unique_ptr<QApplication> finish() { return std::move(application_); }
+
+    [[noreturn]] void refuse(const QString& why)
+    {
+        held_->discard();
+        runtime::qt::refuse(why);
+    }
+
+    template <typename Setting> void again(Setting changeSetting)
+    {
+        held_->discard();
+        application_.reset();
+        held_.reset();
+        changeSetting();
+        std::copy(arguments_.begin(), arguments_.end(), argv_);
+        argc_ = static_cast<int>(arguments_.size()) - 1;
+        begin();
+    }
+
+private:
+    void begin()
+    {
+        held_.emplace(refuseFailedStart);
+        application_ = std::make_unique<QApplication>(argc_, argv_);
+        if (!QGuiApplication::primaryScreen())
+            refuse(QStringLiteral("no encontró ninguna pantalla donde mostrar su ventana."));
+    }
+
+    int& argc_;
+    char** argv_;
+    const std::vector<char*> arguments_;
+    std::optional<HeldStartupOutput> held_;
+    std::unique_ptr<QApplication> application_;
+};
+
+// The toolkit fixes the scale as it starts: where the desktop's does not fit, start again at the largest
+// that does, measured at the base scale. What the first start said, the second says again.
+void fallBackToAFittingScale(Start& start, QSize framedSize, QSize clientSize)
+{
+    if (fitsScreen(framedSize))
+        return;
+    const double desktopRatio = start.application().devicePixelRatio();
+    if (desktopRatio != 1)
+        start.again([] { drawNextAtScale(1); });
+    const int scale = largestFittingScale(framedSize, desktopRatio / start.application().devicePixelRatio());
+    if (scale == 0 && !fitsDevicePixels(framedSize))
+        start.refuse(
+            QStringLiteral("no cabe en la pantalla: su ventana de %1 x %2 píxeles, con su marco, no entra en "
+                           "ella ni a escala 1.")
+                .arg(clientSize.width())
+                .arg(clientSize.height()));
+    if (scale > 1)
+        start.again([scale] { drawNextAtScale(scale); });
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> startGui(int& argc, char** argv, QSize clientSize)
 {
     useWholeScaleFactors();
-    // The toolkit takes its own options out of the arguments; a second start needs them again.
-    const std::vector<char*> arguments(argv, argv + argc + 1);
-    const int argumentCount = argc;
-
-    std::optional<HeldStartupOutput> held(std::in_place, refuseFailedStart);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    if (!QGuiApplication::primaryScreen()) {
-        held->discard();
-        refuse(QStringLiteral("no encontró ninguna pantalla donde mostrar su ventana."));
-    }
-    const int scale = fittingScale(clientSize);
-    if (scale == 0) {
-        held->discard();
-        refuse(
-            QStringLiteral("no cabe en la pantalla: su ventana de %1 x %2 píxeles, con su marco, no entra en "
-                           "ella ni a escala 1.")
-                .arg(clientSize.width())
-                .arg(clientSize.height()));
-    }
-    // The toolkit fixes the scale as it starts: where the desktop's does not fit, start again at one that
-    // does. What the first start said, the second says again. A Wayland compositor sets the room a window
-    // takes on its screens whatever the scale it is drawn at, where a lower one would only blur it.
-    const bool scaleSetsRoom = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (scale != application->devicePixelRatio() && scaleSetsRoom) {
-        held->discard();
-        application.reset();
-        held.reset();
-        drawAtScale(scale);
-        std::copy(arguments.begin(), arguments.end(), argv);
-        argc = argumentCount;
-        held.emplace(refuseFailedStart);
-        application = std::make_unique<QApplication>(argc, argv);
-    }
+    Start start(argc, argv);
+    fallBackToAFittingScale(start, clientSize + frameAllowance, clientSize);
     // Without a font the captions would be empty boxes, though the toolkit still lists some families.
-    if (!QFontMetrics(QApplication::font()).inFont(QLatin1Char('A'))) {
-        held->discard();
-        refuse(QStringLiteral("no encontró ninguna fuente con la que escribir sus botones."));
-    }
-    return application;
+    if (!QFontMetrics(QApplication::font()).inFont(QLatin1Char('A')))
+        start.refuse(QStringLiteral("no encontró ninguna fuente con la que escribir sus botones."));
+    return start.finish();
 }
 
 void createWindowOrRefuse(QWidget& window)

@@ -31,7 +31,8 @@ TerminationSignals::TerminationSignals()
         char drained[16];
         while (::read(signalPipe[0], drained, sizeof drained) > 0) {
         }
-        QCoreApplication::quit();
+        // Every event loop ends, a message box's shown before the application's own loop runs included.
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

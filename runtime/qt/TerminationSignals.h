@@ -7,9 +7,9 @@
 
 namespace runtime::qt {
 
-// While it lives, SIGTERM, SIGINT and SIGHUP ask the application to quit, as closing the window does, so
-// the program ends through its event loop (exit status 0) even with a message box open. The signal only
-// writes to a pipe; the quit happens on the user-interface thread.
+// While it lives, SIGTERM, SIGINT and SIGHUP end every event loop that runs, so the program ends through its
+// event loop (exit status 0) even with a message box open, the one shown as it starts included. The signal
+// only writes to a pipe; the loops end on the user-interface thread.
 class TerminationSignals {
 public:
     TerminationSignals();

@@ -12,6 +12,8 @@ namespace runtime::qt {
 
 namespace {
 
+constexpr int largestScale = 16;
+
 // "2.5", or "name=1.75;other=1.25" for several screens: each factor whole, the names as they were.
 QString wholeFactors(const QString& factors)
 {
@@ -26,6 +28,15 @@ QString wholeFactors(const QString& factors)
     return entries.join(QLatin1Char(';'));
 }
 
+bool fits(QSize size, double scale)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return false;
+    const QSize room = screen->availableGeometry().size();
+    return size.width() * scale <= room.width() && size.height() * scale <= room.height();
+}
+
 } // namespace
 
 void useWholeScaleFactors()
@@ -38,23 +49,28 @@ void useWholeScaleFactors()
     }
 }
 
-int fittingScale(QSize clientSize)
+bool fitsScreen(QSize size)
+{
+    return fits(size, 1);
+}
+
+bool fitsDevicePixels(QSize size)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return 0;
-    // A ratio below 1, or one that is not a number, is taken as 1.
-    const qreal present = screen->devicePixelRatio() >= 1 ? screen->devicePixelRatio() : 1;
-    const QSize room = screen->availableGeometry().size() * present;
-    for (int scale = static_cast<int>(std::min(present, 16.0)); scale >= 1; --scale) {
-        const QSize needed = (clientSize + frameAllowance) * scale;
-        if (needed.width() <= room.width() && needed.height() <= room.height())
+    return screen && fits(size, 1 / screen->devicePixelRatio());
+}
+
+int largestFittingScale(QSize size, double upTo)
+{
+    const int largest = upTo >= largestScale ? largestScale : upTo >= 1 ? static_cast<int>(upTo) : 1;
+    for (int scale = largest; scale >= 1; --scale) {
+        if (fits(size, scale))
             return scale;
     }
     return 0;
 }
 
-void drawAtScale(int scale)
+void drawNextAtScale(int scale)
 {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");

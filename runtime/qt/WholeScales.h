@@ -16,12 +16,23 @@ void useWholeScaleFactors();
 // pixels and borders of up to 4.
 inline constexpr QSize frameAllowance(8, 44);
 
-// The largest whole scale, no larger than the toolkit's present one and no smaller than 1, at which a window
-// of this client size (in pixels at scale 1) with its frame fits the primary screen's available area; 0 when
-// even 1 does not, or when there is no screen.
-int fittingScale(QSize clientSize);
+// The base scale is the toolkit's own factor of 1, at which the screen's room is measured exactly, where at a
+// large factor it is rounded to whole scaled pixels. A Wayland compositor's own scale still applies there:
+// the compositor sets the room a window takes on its screens, and a lower scale would only blur the window.
 
-// Makes the next application draw at exactly `scale` on every screen, whatever the desktop's setting.
-void drawAtScale(int scale);
+// Whether `size` (pixels at scale 1, frame included) fits the primary screen's available area at the scale
+// the toolkit draws at now; false when there is no screen.
+bool fitsScreen(QSize size);
+
+// Whether `size` fits the primary screen's device pixels, the toolkit at its base scale.
+bool fitsDevicePixels(QSize size);
+
+// The largest whole scale from 1 to `upTo` (no more than 16) at which `size` fits, the toolkit at its base
+// scale; 0 when even 1 does not. Whatever is not a number is taken as 1.
+int largestFittingScale(QSize size, double upTo);
+
+// Makes the next application draw at exactly `scale` times the base scale on every screen, whatever the
+// desktop's setting.
+void drawNextAtScale(int scale);
 
 } // namespace runtime::qt

@@ -6,7 +6,8 @@ set(runtime_dir ${WORK_DIR}/runtime)
 file(MAKE_DIRECTORY ${runtime_dir})
 file(CHMOD ${runtime_dir} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
-# expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...]); "XDG_RUNTIME_DIR=" unsets it.
+# expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...]); "XDG_RUNTIME_DIR=" unsets it. The program is
+# started as `started_as` where that is set, and standard error never matches `err_never`. No line is longer than a terminal shows in a few rows.
 function(expect name status out err)
     set(environment)
     set(arguments)
@@ -23,13 +24,27 @@ function(expect name status out err)
         set(runtime -u XDG_RUNTIME_DIR)
         list(REMOVE_ITEM environment "XDG_RUNTIME_DIR=")
     endif()
+    if(NOT started_as)
+        set(started_as ${PROGRAM})
+    endif()
     execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE ${runtime}
-                            ${environment} ${PROGRAM} ${arguments}
+                            ${environment} ${started_as} ${arguments}
                     RESULT_VARIABLE actual_status OUTPUT_VARIABLE actual_out ERROR_VARIABLE actual_err TIMEOUT 30)
     if(NOT actual_status STREQUAL status OR NOT actual_out MATCHES "^${out}$" OR NOT actual_err MATCHES "^${err}$")
         message(SEND_ERROR "${name}: status '${actual_status}' (expected ${status})\n"
                            "standard output: [${actual_out}]\nstandard error: [${actual_err}]")
     endif()
+    if(err_never AND actual_err MATCHES "${err_never}")
+        message(SEND_ERROR "${name}: standard error says ${err_never}: [${actual_err}]")
+    endif()
+    string(REPLACE ";" "," err_lines "${actual_err}")
+    string(REPLACE "\n" ";" err_lines "${err_lines}")
+    foreach(err_line IN LISTS err_lines)
+        string(LENGTH "${err_line}" length)
+        if(length GREATER 400)
+            message(SEND_ERROR "${name}: a line of ${length} bytes on standard error")
+        endif()
+    endforeach()
 endfunction()
 
 set(line "[^\n]*\n")
@@ -40,16 +55,40 @@ if(WAYLAND)
     expect("no Wayland compositor" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tirobol-none --)
     expect("Wayland without a runtime directory" 1 "" "${no_display}" QT_QPA_PLATFORM=wayland XDG_RUNTIME_DIR= --)
 endif()
-expect("a platform that does not exist, its first reason first" 1 ""
-       "Tirobol no pudo iniciar su interfaz gráfica: Could not find the Qt platform plugin \"nonsense\" in \"\"; ${line}"
-       QT_QPA_PLATFORM=nonsense --)
+# Each reason once, by its first line, and what came from outside escaped; a long list of them is cut.
+string(ASCII 27 escape)
+string(ASCII 7 bell)
+set(no_plugin "Could not find the Qt platform plugin")
+# Two platforms of one name (a CMake list cannot carry the separator, so this row runs on its own).
+execute_process(COMMAND env XDG_RUNTIME_DIR=${runtime_dir} [[QT_QPA_PLATFORM=nonsense;nonsense]] ${PROGRAM}
+                ERROR_VARIABLE err)
+if(NOT err STREQUAL "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"nonsense\" in \"\"; This application failed to start because no Qt platform plugin could be initialized. Reinstalling the application may fix this problem.\n")
+    message(SEND_ERROR "a platform that does not exist, twice: standard error [${err}]")
+endif()
+expect("a platform named on the command line, escaped" 1 ""
+       "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"\\\\x1b\\[31mred\" in \"\"; ${line}" -- -platform "${escape}[31mRED")
+expect("a platform named in the environment, escaped" 1 ""
+       "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"\\\\x07\" in \"\"; ${line}" QT_QPA_PLATFORM=${bell} --)
+string(REPEAT "x" 300 long_name)
+expect("a platform of a long name, on one line that is cut" 1 ""
+       "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"nonsensexxx[x]*…\n" QT_QPA_PLATFORM=nonsense${long_name} --)
+expect("a platform for other kinds of window" 1 ""
+       "Tirobol no pudo crear su ventana: vkkhrdisplay platform plugin only supports QWindow with surfaceType == VulkanSurface\n"
+       QT_QPA_PLATFORM=vkkhrdisplay --)
 expect("a platform with no screen" 1 "" "Tirobol no encontró ninguna pantalla donde mostrar su ventana.\n"
        QT_QPA_PLATFORM=linuxfb:fb=/dev/null --)
 file(WRITE ${WORK_DIR}/small-screen.json "{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": 640, "
                                           "\"height\": 480, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
-expect("a screen too small even at scale 1" 1 ""
-       "Tirobol no cabe en la pantalla: su ventana de 690 x 524 píxeles, con su marco, no entra en ella ni a escala 1.\n"
-       QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
+set(too_small "Tirobol no cabe en la pantalla: su ventana de 690 x 524 píxeles, con su marco, no entra en ella ni a escala 1.\n")
+expect("a screen too small even at scale 1" 1 "" "${too_small}" QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
+# Options the toolkit takes, in each of its forms, are not refused; a refusal names the application, however
+# the program was started.
+set(started_as ${LOWER_CASE_COMMAND})
+expect("the toolkit's options in every form, started in lower case" 1 "" "${too_small}"
+       -- --platform offscreen:configfile=${WORK_DIR}/small-screen.json -style=Fusion -reverse)
+unset(started_as)
+expect("the toolkit's options kept for a start made again at scale 1" 1 "" "${too_small}"
+       QT_SCALE_FACTOR=2 -- -platform offscreen:configfile=${WORK_DIR}/small-screen.json)
 file(WRITE ${WORK_DIR}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK_DIR}/font-cache</cachedir></fontconfig>\n")
 expect("a desktop without fonts" 1 "" "Tirobol no encontró ninguna fuente con la que escribir sus botones.\n"
        QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE=${WORK_DIR}/no-fonts.conf --)
@@ -63,26 +102,53 @@ expect("--version after the toolkit's options" 0 "${PRODUCT_NAME} .*" "" -- --st
 # The toolkit's -platform is the toolkit's; anything else is refused before any display is looked for.
 expect("an argument of no one's" 2 "" "Tirobol: opción desconocida «--bogus»${unknown}" -- -platform offscreen --bogus)
 expect("an argument of no one's, no display" 2 "" "Tirobol: opción desconocida «--bogus»${unknown}" -- --bogus)
-string(ASCII 27 escape)
-expect("control characters, shown escaped on one line" 2 "" "Tirobol: opción desconocida «a\\\\x0ab\\\\x1b\\[2J»${unknown}"
-       -- "a\nb${escape}[2J")
+string(ASCII 127 delete)
+string(ASCII 155 lone_csi)
+string(ASCII 194 155 csi)
+string(ASCII 226 128 174 right_to_left)
+expect("control characters and overrides, shown escaped on one line" 2 ""
+       "Tirobol: opción desconocida «a\\\\x0ab\\\\x1b\\[2J\\\\x7f\\\\x9b\\\\u009b\\\\u202eñ\\\\\\\\x1b»${unknown}"
+       -- "a\nb${escape}[2J${delete}${lone_csi}${csi}${right_to_left}ñ\\x1b")
+expect("a toolkit option without its value" 2 "" "Tirobol: falta el valor de la opción «-style»${unknown}" -- -style)
 expect("--, with nothing after it" 1 "" "${no_display}" -- --)
 expect("an argument after --" 2 "" "Tirobol: no toma argumentos: «--help»${unknown}" -- -- --help)
 
-# Started offscreen and asked to end after 2 s, as a desktop would: status 0, and standard error as ERR.
-function(expect_running name err)
-    execute_process(COMMAND timeout --preserve-status 2 env ${ARGN} QT_QPA_PLATFORM=offscreen ${PROGRAM}
-                            -style nonsense RESULT_VARIABLE status ERROR_VARIABLE actual_err)
-    if(NOT status EQUAL 0 OR NOT actual_err MATCHES "^${err}$")
-        message(SEND_ERROR "${name}: status '${status}', standard error [${actual_err}]")
+# Started offscreen and, once it says READY, sent SIGNAL as a desktop would: STATUS, and standard error as ERR.
+# The arguments are the environment, the program and its arguments.
+function(expect_ended name ready signal status err)
+    execute_process(COMMAND ${SIGNAL_WHEN_READY} "${ready}" ${signal} env QT_QPA_PLATFORM=offscreen env ${ARGN}
+                    RESULT_VARIABLE actual_status ERROR_VARIABLE actual_err TIMEOUT 60)
+    if(NOT actual_status STREQUAL status OR NOT actual_err MATCHES "^${err}$")
+        message(SEND_ERROR "${name}: status '${actual_status}' (expected ${status}), standard error [${actual_err}]")
     endif()
 endfunction()
 # The toolkit warns of an unknown style when the first widget is made, after it has started; a warning while
-# it starts is held and said once it has started.
-set(style_warning "QApplication: invalid style override 'nonsense' passed, ignoring it.\n${line}")
-expect_running("a warning after the start" "${style_warning}" XDG_RUNTIME_DIR=${runtime_dir})
-expect_running("a warning while starting" "QStandardPaths: XDG_RUNTIME_DIR not set${line}${style_warning}"
-               -u XDG_RUNTIME_DIR)
+# it starts is held and said once it has started, as is what its libraries write themselves (here the
+# dynamic loader, as it loads the platform).
+set(style "invalid style override")
+set(style_warning "QApplication: ${style} 'nonsense' passed, ignoring it.\n${line}")
+set(runtime XDG_RUNTIME_DIR=${runtime_dir})
+expect_ended("a warning after the start" ${style} TERM 0 "${style_warning}" ${runtime} ${PROGRAM} -style nonsense)
+expect_ended("a warning while starting" ${style} TERM 0 "QStandardPaths: XDG_RUNTIME_DIR not set${line}${style_warning}"
+             -u XDG_RUNTIME_DIR ${PROGRAM} -style nonsense)
+expect_ended("the libraries' own words while starting" ${style} TERM 0 ".*file=[^\n]*libqoffscreen.so [^\n]*dynamically loaded.*${style}.*"
+             ${runtime} LD_DEBUG=files ${PROGRAM} -style nonsense)
+set(err_never "libqoffscreen")
+expect("the libraries' own words dropped with a refusal" 1 "" ".*${too_small}"
+       LD_DEBUG=files QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
+unset(err_never)
+
+# A picture that cannot be decoded (here: no image readers) is told, and the start fails however it ends.
+set(readerless ${WORK_DIR}/no-image-readers)
+file(MAKE_DIRECTORY ${readerless}/plugins)
+file(COPY ${PROGRAM} DESTINATION ${readerless})
+file(CREATE_LINK ${PLATFORM_PLUGINS} ${readerless}/plugins/platforms SYMBOLIC)
+file(WRITE ${readerless}/qt.conf "[Paths]\nPlugins=plugins\n")
+set(damaged "No se pudo cargar la imagen")
+foreach(signal TERM INT HUP)
+    expect_ended("a damaged picture, its box ended by SIG${signal}" ${damaged} ${signal} 1 "${damaged} :/assets/[^\n]*\n.*"
+                 ${runtime} ${readerless}/Tirobol)
+endforeach()
 
 # The help fits a terminal of 80 columns (counted in bytes, which is stricter).
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help)
@@ -102,6 +168,3 @@ foreach(option --help --version)
         message(SEND_ERROR "${option} into a full disk: status '${status}', standard error [${err}]")
     endif()
 endforeach()
-# The toolkit's -platform is taken by the toolkit (with no display it would fail), the rest is refused.
-expect("an argument of no one's" 2 ""
-       "Tirobol: opción desconocida «--bogus»; «Tirobol --help» muestra las opciones.\n" -- -platform offscreen --bogus)

@@ -7,7 +7,8 @@ set(frame_width 8)
 set(frame_height 44)
 
 # The setting as the screen's logical dpi (96 for 1, 120 for 1.25 ... 240 for 2.5), or as a toolkit
-# variable such as QT_SCALE_FACTOR=1.5 on a screen of 96 dpi. The screen is named "screen".
+# variable such as QT_SCALE_FACTOR=1.5 on a screen of 96 dpi. The screen is named "screen". With SIZE_ONLY
+# after the scale, only the window's size is checked.
 function(check_scale screen_width screen_height setting_dpi variable scale)
     string(MAKE_C_IDENTIFIER "${screen_width}x${screen_height}-at-${setting_dpi}dpi${variable}" name)
     set(config ${WORK_DIR}/${name}.json)
@@ -35,6 +36,9 @@ function(check_scale screen_width screen_height setting_dpi variable scale)
     endif()
     if(framed_width GREATER screen_width OR framed_height GREATER screen_height)
         message(FATAL_ERROR "${name}: the window with its frame does not fit the screen")
+    endif()
+    if(ARGN STREQUAL "SIZE_ONLY")
+        return()
     endif()
     set(reference ${SOURCE_DIR}/docs/screenshot.png)
     if(scale EQUAL 2)
@@ -67,3 +71,13 @@ check_scale(1920 1080 96 QT_SCALE_FACTOR=1000 1)
 check_scale(1920 1080 96 QT_SCALE_FACTOR=0.5 1)
 check_scale(1920 1080 96 QT_SCREEN_SCALE_FACTORS=0.74 1)
 check_scale(1920 1080 96 QT_SCALE_FACTOR=0.99 1)
+# The frame grows with the scale; screen factors are dropped when starting again; a factor too large to
+# measure the screen by, infinity included, falls back all the same.
+check_scale(1920 1130 192 "" 1)
+# Started again after screen factors, the toolkit still draws its text unhinted, as at a larger scale.
+check_scale(1366 768 96 QT_SCREEN_SCALE_FACTORS=2 1 SIZE_ONLY)
+check_scale(2560 1440 96 QT_SCALE_FACTOR=3 2)
+check_scale(1280 1024 96 QT_SCALE_FACTOR=2049 1)
+check_scale(1280 1024 96 QT_SCALE_FACTOR=inf 1)
+check_scale(1280 1024 96 QT_SCALE_FACTOR=1e308 1)
+check_scale(1280 1024 96 QT_SCREEN_SCALE_FACTORS=inf 1 SIZE_ONLY)
