@@ -32,6 +32,14 @@ foreach(link ${BINDIR}/tirobol:Tirobol ${MANDIR}/man6/tirobol.6:Tirobol.6)
     endif()
 endforeach()
 
+# The manual page and the metainfo name the version as the program's --version does.
+file(READ ${STAGING}/${MANDIR}/man6/Tirobol.6 page)
+file(READ ${STAGING}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT page MATCHES "\n\\.TH TIROBOL 6 [^\n]* \"${PRODUCT_NAME} ${VERSION_TEXT}\" " OR
+   NOT metainfo MATCHES "<release version=\"${VERSION_TEXT}\"")
+    message(FATAL_ERROR "the manual page's footer or the metainfo's release is not version ${VERSION_TEXT}")
+endif()
+
 # The manual page has nothing mandoc would warn of, down to matters of style.
 if(MANDOC)
     execute_process(COMMAND ${MANDOC} -Tlint -W style ${STAGING}/${MANDIR}/man6/Tirobol.6
