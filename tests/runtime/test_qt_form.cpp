@@ -36,6 +36,12 @@ runtime::FormDescription sampleForm()
         }};
 }
 
+// Holds back every paint of the widget it filters, as a slow compositor or a loaded machine would.
+class FramesHeldBack : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Paint; }
+};
+
 } // namespace
 
 class QtFormTest : public QObject {
@@ -105,14 +111,20 @@ private slots:
     }
 
     // Catches a timer that ticks before the window's first frame is on the screen (its first tick would come
-    // early), one restarted (and so delayed) by enabling it again, or one that ticks when disabled.
+    // early, here while the first frame is held back), one restarted (and so delayed) by enabling it again, or
+    // one that ticks when disabled.
     void timersFollowTheirEnabledState()
     {
         QtForm form(sampleForm(), "Muestra");
         auto* clock = form.window().findChild<QTimer*>("Clock");
+        FramesHeldBack held;
+        form.window().installEventFilter(&held);
         form.window().show();
-        QVERIFY(!clock->isActive());
         QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
+        QTest::qWait(300);
+        QVERIFY(!clock->isActive());
+        form.window().removeEventFilter(&held);
+        form.window().update();
         QTRY_VERIFY(clock->isActive());
         QCOMPARE(clock->timerType(), Qt::PreciseTimer);
         QVERIFY(!form.window().findChild<QTimer*>("Idle")->isActive());
