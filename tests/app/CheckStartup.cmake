@@ -6,6 +6,18 @@ set(runtime_dir ${WORK_DIR}/runtime)
 file(MAKE_DIRECTORY ${runtime_dir})
 file(CHMOD ${runtime_dir} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
+# No line of TEXT is longer than BYTES.
+function(expect_lines_at_most bytes name text)
+    string(REPLACE ";" "," text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    foreach(line IN LISTS lines)
+        string(LENGTH "${line}" length)
+        if(length GREATER bytes)
+            message(SEND_ERROR "${name}: a line of ${length} bytes: ${line}")
+        endif()
+    endforeach()
+endfunction()
+
 # expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...]); "XDG_RUNTIME_DIR=" unsets it. The program is
 # started as `started_as` where that is set, and standard error never matches `err_never`. No line is longer than a terminal shows in a few rows.
 function(expect name status out err)
@@ -37,14 +49,7 @@ function(expect name status out err)
     if(err_never AND actual_err MATCHES "${err_never}")
         message(SEND_ERROR "${name}: standard error says ${err_never}: [${actual_err}]")
     endif()
-    string(REPLACE ";" "," err_lines "${actual_err}")
-    string(REPLACE "\n" ";" err_lines "${err_lines}")
-    foreach(err_line IN LISTS err_lines)
-        string(LENGTH "${err_line}" length)
-        if(length GREATER 400)
-            message(SEND_ERROR "${name}: a line of ${length} bytes on standard error")
-        endif()
-    endforeach()
+    expect_lines_at_most(400 "${name}, standard error" "${actual_err}")
 endfunction()
 
 set(line "[^\n]*\n")
@@ -152,14 +157,7 @@ endforeach()
 
 # The help fits a terminal of 80 columns (counted in bytes, which is stricter).
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help)
-string(REPLACE ";" "," help "${help}")
-string(REPLACE "\n" ";" help_lines "${help}")
-foreach(help_line IN LISTS help_lines)
-    string(LENGTH "${help_line}" length)
-    if(length GREATER 80)
-        message(SEND_ERROR "--help: a line of ${length} bytes: ${help_line}")
-    endif()
-endforeach()
+expect_lines_at_most(80 --help "${help}")
 
 # An answer that cannot be written is a failure.
 foreach(option --help --version)
