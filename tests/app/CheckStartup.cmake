@@ -18,8 +18,9 @@ function(expect_lines_at_most bytes name text)
     endforeach()
 endfunction()
 
-# expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...]); "XDG_RUNTIME_DIR=" unsets it. The program is
-# started as `started_as` where that is set, and standard error never matches `err_never`. No line is longer than a terminal shows in a few rows.
+# expect(NAME STATUS OUT ERR [VAR=VALUE ...] -- [ARGUMENT ...]); "XDG_RUNTIME_DIR=" unsets it. Standard error
+# never matches `err_never`, and no line of it is longer than a few rows of a terminal. PROGRAM is the
+# lower-case command, so that every refusal shows it names the application however it was started.
 function(expect name status out err)
     set(environment)
     set(arguments)
@@ -36,11 +37,8 @@ function(expect name status out err)
         set(runtime -u XDG_RUNTIME_DIR)
         list(REMOVE_ITEM environment "XDG_RUNTIME_DIR=")
     endif()
-    if(NOT started_as)
-        set(started_as ${PROGRAM})
-    endif()
     execute_process(COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE ${runtime}
-                            ${environment} ${started_as} ${arguments}
+                            ${environment} ${PROGRAM} ${arguments}
                     RESULT_VARIABLE actual_status OUTPUT_VARIABLE actual_out ERROR_VARIABLE actual_err TIMEOUT 30)
     if(NOT actual_status STREQUAL status OR NOT actual_out MATCHES "^${out}$" OR NOT actual_err MATCHES "^${err}$")
         message(SEND_ERROR "${name}: status '${actual_status}' (expected ${status})\n"
@@ -86,12 +84,9 @@ file(WRITE ${WORK_DIR}/small-screen.json "{\"screens\": [{\"name\": \"small\", \
                                           "\"height\": 480, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
 set(too_small "Tirobol no cabe en la pantalla: su ventana de 690 x 524 píxeles, con su marco, no entra en ella ni a escala 1.\n")
 expect("a screen too small even at scale 1" 1 "" "${too_small}" QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
-# Options the toolkit takes, in each of its forms, are not refused; a refusal names the application, however
-# the program was started.
-set(started_as ${LOWER_CASE_COMMAND})
-expect("the toolkit's options in every form, started in lower case" 1 "" "${too_small}"
+# Options the toolkit takes, in each of its forms, are not refused.
+expect("the toolkit's options in every form" 1 "" "${too_small}"
        -- --platform offscreen:configfile=${WORK_DIR}/small-screen.json -style=Fusion -reverse)
-unset(started_as)
 expect("the toolkit's options kept for a start made again at scale 1" 1 "" "${too_small}"
        QT_SCALE_FACTOR=2 -- -platform offscreen:configfile=${WORK_DIR}/small-screen.json)
 file(WRITE ${WORK_DIR}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK_DIR}/font-cache</cachedir></fontconfig>\n")
@@ -146,7 +141,7 @@ unset(err_never)
 # A picture that cannot be decoded (here: no image readers) is told, and the start fails however it ends.
 set(readerless ${WORK_DIR}/no-image-readers)
 file(MAKE_DIRECTORY ${readerless}/plugins)
-file(COPY ${PROGRAM} DESTINATION ${readerless})
+file(COPY ${PROGRAM_FILE} DESTINATION ${readerless})
 file(CREATE_LINK ${PLATFORM_PLUGINS} ${readerless}/plugins/platforms SYMBOLIC)
 file(WRITE ${readerless}/qt.conf "[Paths]\nPlugins=plugins\n")
 set(damaged "No se pudo cargar la imagen")

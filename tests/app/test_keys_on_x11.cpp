@@ -88,10 +88,8 @@ private:
     void finish(int waitedMs)
     {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if ((box != nullptr) != expectBoxOpen_ && waitedMs < 5000) {
-            QTimer::singleShot(50, this, [this, waitedMs] { finish(waitedMs + 50); });
-            return;
-        }
+        if ((box != nullptr) != expectBoxOpen_ && waitedMs < 5000)
+            return QTimer::singleShot(50, this, [this, waitedMs] { finish(waitedMs + 50); });
         boxOpenAtEnd = box != nullptr;
         if (box)
             box->done(0);
@@ -120,20 +118,16 @@ protected:
 
 // What the server says to the program's own connection about repeats, changed (a server that refuses
 // detectable auto-repeat is one that leaves the flag off) or only read.
+constexpr std::uint32_t detectableFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
 bool detectableRepeat(std::uint32_t change, std::uint32_t value)
 {
     auto* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
-    auto* reply = xcb_xkb_per_client_flags_reply(
-        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, change, value, 0, 0, 0),
-        nullptr);
-    const bool on = reply && (reply->value & XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT) != 0;
-    std::free(reply);
-    return on;
-}
-void setDetectableRepeat(bool on)
-{
-    constexpr std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    detectableRepeat(flag, on ? flag : 0);
+    std::unique_ptr<xcb_xkb_per_client_flags_reply_t, decltype(&std::free)> reply(
+        xcb_xkb_per_client_flags_reply(
+            connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, change, value, 0, 0, 0),
+            nullptr),
+        &std::free);
+    return reply && (reply->value & detectableFlag) != 0;
 }
 
 } // namespace
@@ -179,7 +173,7 @@ private slots:
     {
         window_.reset();
         XkbSetAutoRepeatRate(display_, XkbUseCoreKbd, 660, 40);
-        setDetectableRepeat(true);
+        detectableRepeat(detectableFlag, detectableFlag);
     }
 
     // Catches a desktop entry whose StartupWMClass is not the class of the window, by which a desktop tells
@@ -315,7 +309,7 @@ private slots:
         XAutoRepeatOn(display_);
         if (!detectable) {
             // The program reads the flag again when it gains the focus.
-            setDetectableRepeat(false);
+            detectableRepeat(detectableFlag, 0);
             for (const Window window : {other_, static_cast<Window>(window_->form().window().winId())}) {
                 XSetInputFocus(display_, window, RevertToParent, CurrentTime);
                 XSync(display_, False);

@@ -111,8 +111,8 @@ private slots:
     }
 
     // Catches a timer that ticks before the window's first frame is on the screen (its first tick would come
-    // early, here while the first frame is held back), one restarted (and so delayed) by enabling it again, or
-    // one that ticks when disabled.
+    // early, here while the first frame is held back), one restarted (and so delayed) by enabling it again,
+    // or one that ticks when disabled.
     void timersFollowTheirEnabledState()
     {
         QtForm form(sampleForm(), "Muestra");
