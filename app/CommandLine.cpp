@@ -32,7 +32,8 @@ constexpr const char* help = "Uso: %s [-h | --help | --version] [opciones de Qt]
                              "\n"
                              "Las opciones de Qt, como -platform o -style, también valen.\n"
                              "Estado de salida: 0 al cerrar la ventana; 1 si no hay escritorio gráfico\n"
-                             "donde mostrarla o no puede mostrarse; 2 ante una opción desconocida.\n";
+                             "donde mostrarla o no puede mostrarse; 2 ante una opción desconocida o sin\n"
+                             "su valor.\n";
 
 constexpr const char* version = "%s %s\n"
                                 "Copyright © %s\n"
