@@ -23,11 +23,12 @@ template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
 constexpr std::uint32_t detectableRepeat = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
 
-// Whether the server sends a held key as presses and one release: asked for with `wanted`, or only read.
-bool detectableRepeatIsOn(xcb_connection_t* connection, std::uint32_t wanted, std::uint32_t change)
+// Whether the server sends a held key as presses and one release: the flag changed where `change` has it, or
+// only read.
+bool detectableRepeatIsOn(xcb_connection_t* connection, std::uint32_t change, std::uint32_t value)
 {
     const ReplyPtr<xcb_xkb_per_client_flags_reply_t> flags(xcb_xkb_per_client_flags_reply(
-        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, change, wanted, 0, 0, 0),
+        connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, change, value, 0, 0, 0),
         nullptr));
     return flags && (flags->value & detectableRepeat) != 0;
 }
@@ -63,7 +64,7 @@ bool X11HeldKeys::nativeEventFilter(const QByteArray& eventType, void* message, 
     const std::uint8_t type = event->response_type & 0x7f;
     // The one event without a sequence number.
     if (type != XCB_KEYMAP_NOTIFY)
-        forgetKeysUpBefore(event->sequence);
+        forgetKeysReportedUp(event->sequence);
     switch (type) {
     case XCB_KEY_PRESS: {
         const auto* press = static_cast<const xcb_key_press_event_t*>(message);
@@ -118,7 +119,8 @@ void X11HeldKeys::readServerState()
     keymapSequence_ = static_cast<std::uint16_t>(request.sequence);
 }
 
-void X11HeldKeys::forgetKeysUpBefore(std::uint16_t eventSequence)
+// From the first event the server sent after the keymap was read, the keys it reported up are up.
+void X11HeldKeys::forgetKeysReportedUp(std::uint16_t eventSequence)
 {
     if (upInKeymap_ && isAtOrAfter(eventSequence, keymapSequence_)) {
         down_ &= ~*upInKeymap_;

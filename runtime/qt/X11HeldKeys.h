@@ -31,7 +31,7 @@ public:
 private:
     bool isRepeat(std::uint8_t keyCode, std::uint32_t time);
     void readServerState();
-    void forgetKeysUpBefore(std::uint16_t eventSequence);
+    void forgetKeysReportedUp(std::uint16_t eventSequence);
 
     xcb_connection_t* connection_;
     bool repeatIsDetectable_;
