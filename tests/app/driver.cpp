@@ -5,6 +5,7 @@
 //                                    window (refused while the box is open, obeyed once it is closed)
 //   tirobol-driver play SECONDS      presses the buttons at random for that long, then quits
 #include "MessageBoxWatcher.h"
+#include "TestSeed.h"
 #include "app/GameWindow.h"
 #include "app/Program.h"
 
@@ -74,7 +75,7 @@ void endWithTheBoxOpen(app::GameWindow& window, const std::string& how)
 void playAtRandom(app::GameWindow& window, int seconds)
 {
     static MessageBoxWatcher closer(3);
-    static std::mt19937 random(std::random_device{}());
+    static std::mt19937_64 random(testSeed("TIROBOL_PLAY_SEED"));
     static QTimer presser;
     QObject::connect(&presser, &QTimer::timeout, [&window] {
         const char* name = random() % 2 ? "cmdTirar" : "cmdReset";

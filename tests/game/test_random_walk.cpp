@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ShotFixture.h"
 #include "SweepInvariants.h"
+#include "TestSeed.h"
 
 #include <QTest>
 
-#include <cstdlib>
 #include <random>
 
 namespace {
@@ -26,13 +26,6 @@ Phase nextPhase(Phase phase, GameEvent event)
     return phase;
 }
 
-std::uint64_t walkSeed()
-{
-    if (const char* seed = std::getenv("TIROBOL_WALK_SEED"))
-        return std::strtoull(seed, nullptr, 10);
-    return std::random_device{}();
-}
-
 } // namespace
 
 class RandomWalkTest : public QObject {
@@ -41,11 +34,10 @@ class RandomWalkTest : public QObject {
 private slots:
     // Catches any sequence of ticks and presses that breaks the sweep state's invariants, puts a ball off
     // its stops, leaves the phase table or gives a verdict other than "horizontal stop 4 or 5 and vertical
-    // stop 3 or 4". Replay a failure with TIROBOL_WALK_SEED set to the printed seed.
+    // stop 3 or 4".
     void anySequenceOfEventsKeepsTheInvariants()
     {
-        const std::uint64_t seed = walkSeed();
-        qInfo("random walk seed: %llu", static_cast<unsigned long long>(seed));
+        const std::uint64_t seed = testSeed("TIROBOL_WALK_SEED");
         std::mt19937_64 random(seed);
         // Ticks outnumber presses, as in play, so that every stop and every phase is visited.
         std::discrete_distribution<int> pick({6, 6, 1, 1});
