@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
 # At each common desktop setting the window is drawn at the largest whole scale, no larger than the setting's,
 # at which it fits the screen with a frame of a 40-pixel title bar and 4-pixel borders (scaled too), and the
-# rendering mid-shot, prompt showing, is the README's picture for that scale pixel for pixel: colours, text,
-# alignment, pictures and the target.
+# rendering mid-shot, prompt showing, is the README's picture for that scale pixel for pixel (the pixels, not
+# the files' bytes): colours, text, alignment, pictures and the target.
 set(frame_width 8)
 set(frame_height 44)
 
@@ -44,7 +44,7 @@ function(check_scale screen_width screen_height setting_dpi variable scale)
     if(scale EQUAL 2)
         set(reference ${SOURCE_DIR}/docs/screenshot@2x.png)
     endif()
-    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${shot} ${reference} RESULT_VARIABLE different)
+    execute_process(COMMAND ${SAME_PIXELS} ${shot} ${reference} RESULT_VARIABLE different)
     if(different)
         message(FATAL_ERROR "${name}: the rendering ${shot} differs from ${reference}")
     endif()
