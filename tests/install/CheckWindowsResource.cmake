@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 # The Windows resource script compiles with the MinGW resource compiler, and what it compiles to carries the
-# program's names, version, and icon group 1 of images 30001 and 30002 (read back by decompiling it).
+# program's names, version, and icon group 1 of images 30001 and 30002 (read back by decompiling it). The
+# names and the version are the project's own (PROGRAM_NAME, PRODUCT_NAME, VERSION, VERSION_TEXT).
+string(REPLACE "." ", " version_numbers "${VERSION}")
 execute_process(COMMAND x86_64-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-E ${RC_FILE}
                         -O res -o ${WORK_DIR}/Tirobol.res
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -16,16 +18,16 @@ foreach(expected
         "\"\\020\\020\\020\\000\", 1, 4, 0x128L, 30002"
         "30001 3 /* RT_ICON */"
         "30002 3 /* RT_ICON */"
-        " FILEVERSION 1, 0, 0, 0\n"
-        " PRODUCTVERSION 1, 0, 0, 0\n"
+        " FILEVERSION ${version_numbers}\n"
+        " PRODUCTVERSION ${version_numbers}\n"
         " FILEOS 0x4\n"
         " FILETYPE 0x1\n"
         "BLOCK \"0C0A04B0\""
-        "VALUE \"ProductName\", \"Tirobol Game\"\n"
-        "VALUE \"FileVersion\", \"1.00\"\n"
-        "VALUE \"ProductVersion\", \"1.00\"\n"
-        "VALUE \"InternalName\", \"Tirobol\"\n"
-        "VALUE \"OriginalFilename\", \"Tirobol.exe\"\n"
+        "VALUE \"ProductName\", \"${PRODUCT_NAME}\"\n"
+        "VALUE \"FileVersion\", \"${VERSION_TEXT}\"\n"
+        "VALUE \"ProductVersion\", \"${VERSION_TEXT}\"\n"
+        "VALUE \"InternalName\", \"${PROGRAM_NAME}\"\n"
+        "VALUE \"OriginalFilename\", \"${PROGRAM_NAME}.exe\"\n"
         "VALUE \"Translation\", 0xc0a, 1200\n")
     string(FIND "${compiled}" "${expected}" found)
     if(found EQUAL -1)
