@@ -4,9 +4,7 @@
 //   first-tick     prints the clock at the first complete frame and at Timer1's first tick, then quits
 //   ticks N        prints the clock at each of N ticks of Timer1
 //   cpu SECONDS    prints the CPU time (user + system) spent while the horizontal ball sweeps for SECONDS
-//   press N        clicks "Tirar" N times through XTest (a "Reiniciar" in between) and prints, for each,
-//                  the time from the synthetic release to the button taking it, where clicked runs the
-//                  handler
+// Throws through XTest are measured by tirobol_press.cpp.
 #include "FirstFrame.h"
 #include "app/GameWindow.h"
 #include "app/Program.h"
