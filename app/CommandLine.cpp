@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
-#include "runtime/TerminalText.h"
+#include "startup/TerminalText.h"
 #include "window/Identity.h"
 
 #include <algorithm>
@@ -90,7 +90,7 @@ ToolkitOption toolkitOption(std::string_view argument)
 int refuse(const char* what, const char* argument)
 {
     std::fprintf(stderr, "%s: %s «%s»; «%s --help» muestra las opciones.\n", window::applicationTitle, what,
-                 runtime::shownOnOneLine(argument).c_str(), window::applicationTitle);
+                 startup::shownOnOneLine(argument).c_str(), window::applicationTitle);
     return unknownArgumentStatus;
 }
 

@@ -4,10 +4,10 @@
 #include "app/ApplicationIdentity.h"
 #include "app/CommandLine.h"
 #include "app/GameWindow.h"
-#include "runtime/StandardStreams.h"
 #include "runtime/Twips.h"
-#include "runtime/qt/GuiStartup.h"
-#include "runtime/qt/TerminationSignals.h"
+#include "startup/GuiStartup.h"
+#include "startup/StandardStreams.h"
+#include "startup/TerminationSignals.h"
 #include "window/Form1Description.h"
 
 #include <cstdlib>
@@ -17,17 +17,17 @@ namespace app {
 
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
-    runtime::openClosedStandardStreams();
+    startup::openClosedStandardStreams();
     if (const auto answered = answerInformationRequest(argc, argv))
         return *answered;
     if (const auto refused = refuseUnknownArguments(argc, argv))
         return *refused;
     const std::unique_ptr<QApplication> application = startToolkit(argc, argv);
-    const runtime::qt::TerminationSignals quitOnTermination;
+    const startup::TerminationSignals quitOnTermination;
     const std::unique_ptr<GameWindow> window = buildGameWindow(window::form1Description());
     if (!window)
         return EXIT_FAILURE;
-    runtime::qt::createWindowOrRefuse(window->form().window());
+    startup::createWindowOrRefuse(window->form().window());
     window->show();
     if (afterShow)
         afterShow(*window);
@@ -39,8 +39,7 @@ std::unique_ptr<QApplication> startToolkit(int& argc, char* argv[])
     // Before the toolkit starts, so that what it says as it starts names the application.
     applyApplicationIdentity();
     const runtime::FormDescription& form = window::form1Description();
-    return runtime::qt::startGui(argc, argv,
-                                 QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
+    return startup::startGui(argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
 }
 
 } // namespace app

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "runtime/qt/KeyRepeatFilter.h"
+#include "runtime/qt/keys/KeyRepeatFilter.h"
 
 namespace runtime::qt {
 

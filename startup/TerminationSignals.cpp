@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/TerminationSignals.h"
+#include "startup/TerminationSignals.h"
 
 #include <QCoreApplication>
 
@@ -7,7 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace runtime::qt {
+namespace startup {
 
 namespace {
 
@@ -54,4 +54,4 @@ TerminationSignals::~TerminationSignals()
     }
 }
 
-} // namespace runtime::qt
+} // namespace startup

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/HeldStartupOutput.h"
+#include "startup/HeldStartupOutput.h"
 
 #include <cstdio>
 #include <utility>
@@ -7,7 +7,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-namespace runtime::qt {
+namespace startup {
 
 namespace {
 
@@ -79,4 +79,4 @@ void HeldStartupOutput::restoreStandardError(bool writeHeldBytes)
     ::close(std::exchange(heldBytes_, -1));
 }
 
-} // namespace runtime::qt
+} // namespace startup

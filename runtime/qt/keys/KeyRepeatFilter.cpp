@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/KeyRepeatFilter.h"
+#include "runtime/qt/keys/KeyRepeatFilter.h"
 
-#include "runtime/qt/X11HeldKeys.h"
+#include "runtime/qt/keys/X11HeldKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/WholeScales.h"
+#include "startup/WholeScales.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QStringList>
 
-namespace runtime::qt {
+namespace startup {
 
 namespace {
 
@@ -77,4 +77,4 @@ void drawNextAtScale(int scale)
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
 }
 
-} // namespace runtime::qt
+} // namespace startup

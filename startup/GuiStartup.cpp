@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/GuiStartup.h"
+#include "startup/GuiStartup.h"
 
-#include "runtime/TerminalText.h"
-#include "runtime/qt/HeldStartupOutput.h"
-#include "runtime/qt/WholeScales.h"
+#include "startup/HeldStartupOutput.h"
+#include "startup/TerminalText.h"
+#include "startup/WholeScales.h"
 
 #include <QFontMetrics>
 #include <QStringList>
@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-namespace runtime::qt {
+namespace startup {
 
 namespace {
 
@@ -80,7 +80,7 @@ public:
     [[noreturn]] void refuse(const QString& why)
     {
         held_->discard();
-        runtime::qt::refuse(why);
+        startup::refuse(why);
     }
 
     template <typename Setting> void again(Setting changeSetting)
@@ -156,4 +156,4 @@ void createWindowOrRefuse(QWidget& window)
     refuse(QStringLiteral("no pudo crear su ventana: ") + why);
 }
 
-} // namespace runtime::qt
+} // namespace startup

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/StandardStreams.h"
+#include "startup/StandardStreams.h"
 
 #include <cerrno>
 
 #include <fcntl.h>
 
-namespace runtime {
+namespace startup {
 
 void openClosedStandardStreams()
 {
@@ -16,4 +16,4 @@ void openClosedStandardStreams()
     }
 }
 
-} // namespace runtime
+} // namespace startup

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-namespace runtime::qt {
+namespace startup {
 
 // While it lives, holds what is said as the toolkit starts its windowing system: the toolkit's messages and
 // whatever its libraries write straight to standard error. A start that ends in the toolkit's fatal message
@@ -47,4 +47,4 @@ private:
     bool discarded_ = false;
 };
 
-} // namespace runtime::qt
+} // namespace startup

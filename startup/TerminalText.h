@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace runtime {
+namespace startup {
 
 // Text that came from outside (an argument, an environment variable, a library's message) as it can be shown
 // inside one line of a terminal without acting on it: backslashes doubled; control bytes, DEL and bytes that
@@ -12,4 +12,4 @@ namespace runtime {
 // `maximumCharacters` characters it is cut, and "…" marks the cut.
 std::string shownOnOneLine(std::string_view text, std::size_t maximumCharacters = 200);
 
-} // namespace runtime
+} // namespace startup

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/X11HeldKeys.h"
+#include "runtime/qt/keys/X11HeldKeys.h"
 
 #include <cstdlib>
 #include <memory>

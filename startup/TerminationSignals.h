@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace runtime::qt {
+namespace startup {
 
 // While it lives, SIGTERM, SIGINT and SIGHUP end every event loop that runs, so the program ends through its
 // event loop (exit status 0) even with a message box open, the one shown as it starts included. The signal
@@ -21,4 +21,4 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
-} // namespace runtime::qt
+} // namespace startup

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/TerminalText.h"
+#include "startup/TerminalText.h"
 
 #include <cstdint>
 #include <cstdio>
 
-namespace runtime {
+namespace startup {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::string shownOnOneLine(std::string_view text, std::size_t maximumCharacters)
     return shown;
 }
 
-} // namespace runtime
+} // namespace startup

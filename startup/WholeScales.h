@@ -3,7 +3,7 @@
 
 #include <QSize>
 
-namespace runtime::qt {
+namespace startup {
 
 // Whole scale factors keep every control on whole device pixels, so a moving ball leaves no seam or trail and
 // the pictures are drawn from their own or double-resolution art, never enlarged. A fractional factor rounds
@@ -35,4 +35,4 @@ int largestFittingScale(QSize size, double upTo);
 // desktop's setting.
 void drawNextAtScale(int scale);
 
-} // namespace runtime::qt
+} // namespace startup

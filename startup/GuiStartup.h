@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace runtime::qt {
+namespace startup {
 
 // The application, drawn at the largest whole scale at which a window of `clientSize` (pixels at scale 1)
 // fits the screen with its frame (WholeScales.h). When no graphical desktop can be reached, no screen could
@@ -20,4 +20,4 @@ std::unique_ptr<QApplication> startGui(int& argc, char** argv, QSize clientSize)
 // ends the process with a failure status.
 void createWindowOrRefuse(QWidget& window);
 
-} // namespace runtime::qt
+} // namespace startup
