@@ -39,7 +39,7 @@ std::unique_ptr<QApplication> startToolkit(int& argc, char* argv[])
     // Before the toolkit starts, so that what it says as it starts names the application.
     applyApplicationIdentity();
     const runtime::FormDescription& form = window::form1Description();
-    return startup::startGui(argc, argv, QSize(form.clientWidth, form.clientHeight) / runtime::twipsPerPixel);
+    return startup::startGui(argc, argv, runtime::qt::clientSize(form));
 }
 
 } // namespace app

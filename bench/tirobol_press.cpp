@@ -34,7 +34,7 @@ class Thrower : public QObject {
 public:
     Thrower(app::GameWindow& window, Display* display, int perWay)
         : window_(window)
-        , tirar_(static_cast<QPushButton&>(window.form().widget("cmdTirar")))
+        , tirar_(window.form().commandButton("cmdTirar"))
         , display_(display)
         , remaining_(3 * perWay)
     {
@@ -61,7 +61,7 @@ private:
         }
         // A fresh horizontal sweep, the keyboard focus on "Tirar", and a throw at a random moment of it.
         window_.form().timer("Timer2").setEnabled(runtime::False16);
-        static_cast<QPushButton&>(window_.form().widget("cmdReset")).click();
+        window_.form().commandButton("cmdReset").click();
         tirar_.setFocus();
         way_ = Way(remaining_ % 3);
         QTimer::singleShot(std::uniform_int_distribution(150, 350)(random_), this, [this] { press(); });

@@ -67,9 +67,9 @@ bool Form1::isBasket()
     const bool beforeRightLimit = controls_.Picture2.left() < horizontalUpperLimit;
     if (!(pastLeftLimit && beforeRightLimit))
         return false;
-    const bool aboveLowerLimit = controls_.Picture1.top() < verticalUpperLimit;
-    const bool belowUpperLimit = controls_.Picture1.top() > verticalLowerLimit;
-    return aboveLowerLimit && belowUpperLimit;
+    const bool belowUpperLimit = controls_.Picture1.top() < verticalUpperLimit;
+    const bool aboveLowerLimit = controls_.Picture1.top() > verticalLowerLimit;
+    return belowUpperLimit && aboveLowerLimit;
 }
 
 } // namespace game

@@ -80,10 +80,8 @@ template <typename Map> auto& lookUp(Map& controls, const std::string& name, con
 QtForm::QtForm(const FormDescription& description, const QString& applicationTitle)
     // Qt's classic style draws a push button as a raised face filling its whole box.
     : buttonStyle_(QStyleFactory::create(QStringLiteral("Windows")))
-    , window_(std::make_unique<FormWindow>(
-          QString::fromStdString(description.caption),
-          QSize(description.clientWidth / twipsPerPixel, description.clientHeight / twipsPerPixel),
-          toQColor(description.backColour)))
+    , window_(std::make_unique<FormWindow>(QString::fromStdString(description.caption),
+                                           clientSize(description), toQColor(description.backColour)))
     , messageBox_(window_.get(), applicationTitle)
     , dispatcher_(messageBox_)
 {
@@ -142,7 +140,7 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
     case ControlKind::Timer: {
         auto* timer = new QTimer(parent);
         timer->setObjectName(QString::fromStdString(record.name));
-        qtTimers_[record.name] = timer;
+        toolkitTimers_[record.name] = timer;
         timers_[record.name] =
             std::make_unique<QtTimer>(record.name, timer, record.enabled, record.intervalMs);
         return;
@@ -203,6 +201,14 @@ QWidget& QtForm::widget(const std::string& name)
     return lookUp(widgets_, name, "visible control");
 }
 
+QPushButton& QtForm::commandButton(const std::string& name)
+{
+    auto* button = qobject_cast<QPushButton*>(&widget(name));
+    if (!button)
+        throw std::invalid_argument("the control " + name + " is not a command button");
+    return *button;
+}
+
 PictureBox& QtForm::pictureBox(const std::string& name)
 {
     return lookUp(pictureBoxes_, name, "picture box");
@@ -222,13 +228,18 @@ void QtForm::bind(const std::string& control, Event event, EventDispatcher::Hand
 {
     auto deliver = [this, handler = std::move(handler)] { dispatcher_.deliver(handler); };
     if (event == Event::Timer) {
-        QObject::connect(&lookUp(qtTimers_, control, "timer"), &QTimer::timeout, window_.get(), deliver);
+        QObject::connect(&lookUp(toolkitTimers_, control, "timer"), &QTimer::timeout, window_.get(), deliver);
         return;
     }
     auto* button = qobject_cast<QPushButton*>(&widget(control));
     if (!button)
         throw std::invalid_argument("the form has no button named " + control);
     QObject::connect(button, &QPushButton::clicked, window_.get(), deliver);
+}
+
+QSize clientSize(const FormDescription& description)
+{
+    return QSize(description.clientWidth, description.clientHeight) / twipsPerPixel;
 }
 
 } // namespace runtime::qt

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class QPushButton;
 class QStyle;
 class QTimer;
 
@@ -34,6 +35,7 @@ public:
 
     FormWindow& window() { return *window_; }
     QWidget& widget(const std::string& name);
+    QPushButton& commandButton(const std::string& name);
     PictureBox& pictureBox(const std::string& name);
     Label& label(const std::string& name);
     Timer& timer(const std::string& name);
@@ -54,10 +56,13 @@ private:
     QtMessageBox messageBox_;
     EventDispatcher dispatcher_;
     std::map<std::string, QWidget*> widgets_;
-    std::map<std::string, QTimer*> qtTimers_;
+    std::map<std::string, QTimer*> toolkitTimers_;
     std::map<std::string, std::unique_ptr<PictureBox>> pictureBoxes_;
     std::map<std::string, std::unique_ptr<Label>> labels_;
     std::map<std::string, std::unique_ptr<QtTimer>> timers_;
 };
+
+// The window's client area in pixels.
+QSize clientSize(const FormDescription& description);
 
 } // namespace runtime::qt

@@ -25,7 +25,7 @@ namespace {
 
 QPushButton& button(app::GameWindow& window, const char* name)
 {
-    return static_cast<QPushButton&>(window.form().widget(name));
+    return window.form().commandButton(name);
 }
 
 // What a desktop sends when the user closes a window: WM_DELETE_WINDOW through the X server.

@@ -55,7 +55,7 @@ private:
     app::GameWindow window_;
 
     QWidget& widget(const char* name) { return window_.form().widget(name); }
-    QPushButton& button(const char* name) { return static_cast<QPushButton&>(widget(name)); }
+    QPushButton& button(const char* name) { return window_.form().commandButton(name); }
     QString labelText() { return static_cast<QLabel&>(widget("lbl")).text(); }
     bool running(const char* timer) { return runtime::isTrue(window_.form().timer(timer).enabled()); }
 

@@ -140,10 +140,7 @@ private:
     Window other_ = 0;
     std::unique_ptr<app::GameWindow> window_;
 
-    QPushButton& button(const QString& name)
-    {
-        return static_cast<QPushButton&>(window_->form().widget(name.toStdString()));
-    }
+    QPushButton& button(const QString& name) { return window_->form().commandButton(name.toStdString()); }
 
 private slots:
     void initTestCase()

@@ -32,8 +32,8 @@ private slots:
             window->form().timer("Timer2").setInterval(1);
             MessageBoxWatcher closer(
                 1, [&] { ++verdicts; }, 1);
-            auto& tirar = static_cast<QPushButton&>(window->form().widget("cmdTirar"));
-            auto& reset = static_cast<QPushButton&>(window->form().widget("cmdReset"));
+            auto& tirar = window->form().commandButton("cmdTirar");
+            auto& reset = window->form().commandButton("cmdReset");
             auto& label = static_cast<QLabel&>(window->form().widget("lbl"));
 
             for (int step = 0; step < 5000; ++step, ++events) {

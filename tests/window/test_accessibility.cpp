@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(prompt->text(QAccessible::Name), QString());
         QCOMPARE(prompt->text(QAccessible::Description), QStringLiteral("Indicación para el jugador"));
 
-        auto& tirar = static_cast<QPushButton&>(window.form().widget("cmdTirar"));
+        auto& tirar = window.form().commandButton("cmdTirar");
         tirar.click();
         QCOMPARE(prompt->text(QAccessible::Name), QStringLiteral("Ahora tirá la otra pelota"));
 

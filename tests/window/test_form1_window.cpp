@@ -18,7 +18,7 @@ private:
     std::unique_ptr<app::GameWindow> window_;
 
     QWidget& widget(const char* name) { return window_->form().widget(name); }
-    QPushButton& button(const char* name) { return static_cast<QPushButton&>(widget(name)); }
+    QPushButton& button(const char* name) { return window_->form().commandButton(name); }
 
 private slots:
     void init()
