@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/GameWindow.h"
 
+#include "runtime/qt/ModalMessageBox.h"
 #include "runtime/qt/Pictures.h"
-#include "runtime/qt/QtMessageBox.h"
 #include "window/Identity.h"
 
 #include <cstdio>
@@ -39,7 +39,7 @@ std::unique_ptr<GameWindow> buildGameWindow(const runtime::FormDescription& desc
         return std::make_unique<GameWindow>(description);
     } catch (const runtime::qt::PictureLoadError& error) {
         std::fprintf(stderr, "%s\n", error.what());
-        runtime::qt::QtMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
+        runtime::qt::ModalMessageBox(nullptr, QString::fromUtf8(window::applicationTitle)).show(error.what());
         return nullptr;
     }
 }

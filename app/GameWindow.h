@@ -3,7 +3,7 @@
 
 #include "game/Form1.h"
 #include "runtime/FormDescription.h"
-#include "runtime/qt/QtForm.h"
+#include "runtime/qt/Form.h"
 #include "window/Form1Description.h"
 
 #include <memory>
@@ -16,12 +16,12 @@ public:
     // Form1's own description, or another with the same controls.
     explicit GameWindow(const runtime::FormDescription& description = window::form1Description());
 
-    runtime::qt::QtForm& form() { return form_; }
+    runtime::qt::Form& form() { return form_; }
     game::Form1& game() { return game_; }
     void show();
 
 private:
-    runtime::qt::QtForm form_;
+    runtime::qt::Form form_;
     game::Form1 game_;
 };
 

@@ -119,7 +119,7 @@ FakeMessageBox::FakeMessageBox(AccessLog& log)
 
 void FakeMessageBox::show(const std::string& prompt)
 {
-    log_.record("MsgBox", "Show", ":" + prompt);
+    log_.record("MessageBox", "Show", ":" + prompt);
     shown_.push_back(prompt);
 }
 

@@ -11,7 +11,7 @@
 namespace fake {
 
 // Every property access of the fake controls, in order: "Timer1.Enabled?" for a read, "Picture2.Left=600"
-// for a write, "MsgBox.Show:Erraste" for a message box; a failed access is recorded with a leading '!'.
+// for a write, "MessageBox.Show:Erraste" for a message box; a failed access is recorded with a leading '!'.
 class AccessLog {
 public:
     // The n-th access from now (1 for the next) fails with the property-access run-time error.

@@ -26,8 +26,9 @@ const std::string miss = "Erraste";
 const Log firstThrow{"Timer1.Enabled?", "Timer1.Enabled=0", "lbl.Caption=" + secondBallPrompt,
                      "Timer2.Enabled=-1"};
 const Log restart{"Timer1.Enabled=-1", "lbl.Caption=", "Picture1.Top=0"};
-const Log secondThrowScoring{"Timer1.Enabled?", "Timer2.Enabled=0", "lbl.Caption=",  "Picture2.Left?",
-                             "Picture2.Left?",  "Picture1.Top?",    "Picture1.Top?", "MsgBox.Show:" + basket};
+const Log secondThrowScoring{
+    "Timer1.Enabled?", "Timer2.Enabled=0", "lbl.Caption=",  "Picture2.Left?",
+    "Picture2.Left?",  "Picture1.Top?",    "Picture1.Top?", "MessageBox.Show:" + basket};
 
 // Which stops score, written out: rows are horizontal stops 0..8, columns vertical stops 0..8.
 const char* const scoringStops[9] = {
@@ -125,7 +126,7 @@ private slots:
         fake.form.cmdTirar_Click();
         Log expected{"Timer1.Enabled?", "Timer2.Enabled=0", "lbl.Caption="};
         expected.insert(expected.end(), reads.begin(), reads.end());
-        expected.push_back("MsgBox.Show:" + miss);
+        expected.push_back("MessageBox.Show:" + miss);
         QCOMPARE(fake.log.entries(), expected);
     }
 

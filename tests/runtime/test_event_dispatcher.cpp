@@ -3,7 +3,7 @@
 #include "MessageBoxWatcher.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/qt/EventDispatcher.h"
-#include "runtime/qt/QtForm.h"
+#include "runtime/qt/Form.h"
 
 #include <QMessageBox>
 #include <QTest>
@@ -18,7 +18,7 @@ namespace {
 // A box that fails like a control whose access fails.
 class FailingMessageBox : public runtime::MessageBox {
 public:
-    void show(const std::string&) override { throw runtime::propertyAccessFailed("MsgBox", "Show"); }
+    void show(const std::string&) override { throw runtime::propertyAccessFailed("MessageBox", "Show"); }
 };
 
 } // namespace
@@ -83,7 +83,7 @@ private slots:
             .clientHeight = 1500,
             .controls = {runtime::ControlRecord{
                 .name = "Fast", .kind = runtime::ControlKind::Timer, .intervalMs = 5}}};
-        runtime::qt::QtForm form(description, "Tirobol");
+        runtime::qt::Form form(description, "Tirobol");
         form.window().show();
         int calls = 0;
         form.bind("Fast", runtime::qt::Event::Timer, [&] {

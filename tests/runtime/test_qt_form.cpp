@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/RuntimeError.h"
-#include "runtime/qt/QtForm.h"
+#include "runtime/qt/Form.h"
 
 #include <QTest>
 #include <QTimer>
@@ -9,7 +9,7 @@
 
 using runtime::ControlKind;
 using runtime::ControlRecord;
-using runtime::qt::QtForm;
+using runtime::qt::Form;
 
 namespace {
 
@@ -44,7 +44,7 @@ protected:
 
 } // namespace
 
-class QtFormTest : public QObject {
+class FormTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,7 +65,7 @@ private slots:
         QFETCH(float, twips);
         QFETCH(int, pixels);
 
-        QtForm form(sampleForm(), "Muestra");
+        Form form(sampleForm(), "Muestra");
         runtime::PictureBox& box = form.pictureBox("Back");
         box.setLeft(twips);
         box.setTop(twips);
@@ -87,7 +87,7 @@ private slots:
     {
         QFETCH(float, twips);
 
-        QtForm form(sampleForm(), "Muestra");
+        Form form(sampleForm(), "Muestra");
         runtime::PictureBox& box = form.pictureBox("Back");
         for (const bool horizontal : {true, false}) {
             try {
@@ -105,7 +105,7 @@ private slots:
     // Catches the later record drawn in front where two controls overlap.
     void firstRecordLiesInFront()
     {
-        QtForm form(sampleForm(), "Muestra");
+        Form form(sampleForm(), "Muestra");
         QCOMPARE(form.window().childAt(30, 30), &form.widget("Front"));
         QCOMPARE(form.window().childAt(50, 50), &form.widget("Back"));
     }
@@ -115,7 +115,7 @@ private slots:
     // or one that ticks when disabled.
     void timersFollowTheirEnabledState()
     {
-        QtForm form(sampleForm(), "Muestra");
+        Form form(sampleForm(), "Muestra");
         auto* clock = form.window().findChild<QTimer*>("Clock");
         FramesHeldBack held;
         form.window().installEventFilter(&held);
@@ -153,7 +153,7 @@ private slots:
     // Catches a wiring fault that would go unnoticed until the event never arrives.
     void unknownControlsAreRefused()
     {
-        QtForm form(sampleForm(), "Muestra");
+        Form form(sampleForm(), "Muestra");
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.pictureBox("Go"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.timer("Nothing"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, form.bind("Front", runtime::qt::Event::Click, [] {}));
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtFormTest)
+QTEST_MAIN(FormTest)
 #include "test_qt_form.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/QtMessageBox.h"
+#include "runtime/qt/ModalMessageBox.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -11,13 +11,13 @@
 
 namespace runtime::qt {
 
-QtMessageBox::QtMessageBox(QWidget* parent, QString title)
+ModalMessageBox::ModalMessageBox(QWidget* parent, QString title)
     : parent_(parent)
     , title_(std::move(title))
 {
 }
 
-int QtMessageBox::minimumWidth(const QFont& font) const
+int ModalMessageBox::minimumWidth(const QFont& font) const
 {
     // The title in a bold title-bar font, beside a window menu and three buttons of up to 32 px each, with
     // the frame's margins: 240 px for "Tirobol" in the usual fonts.
@@ -27,7 +27,7 @@ int QtMessageBox::minimumWidth(const QFont& font) const
     return std::max(240, QFontMetrics(titleFont).horizontalAdvance(title_) + buttonsAndMargins);
 }
 
-void QtMessageBox::show(const std::string& prompt)
+void ModalMessageBox::show(const std::string& prompt)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(title_);

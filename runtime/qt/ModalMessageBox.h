@@ -12,9 +12,9 @@ namespace runtime::qt {
 
 // Modal to the whole application: the prompt, the application title, no icon and one button, "Aceptar";
 // wide enough for a window manager to show the title beside its buttons, however short the prompt.
-class QtMessageBox : public MessageBox {
+class ModalMessageBox : public MessageBox {
 public:
-    QtMessageBox(QWidget* parent, QString title);
+    ModalMessageBox(QWidget* parent, QString title);
 
     void show(const std::string& prompt) override;
 

@@ -3,10 +3,10 @@
 
 #include "runtime/Controls.h"
 #include "runtime/FormDescription.h"
+#include "runtime/qt/ControlAdapters.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/FormWindow.h"
-#include "runtime/qt/QtControls.h"
-#include "runtime/qt/QtMessageBox.h"
+#include "runtime/qt/ModalMessageBox.h"
 
 #include <QImage>
 
@@ -26,12 +26,12 @@ enum class Event { Click, Timer };
 // front, labels and shapes painted beneath every picture box and button. Controls are found by name;
 // a name or kind that the description does not have is a wiring fault and throws std::invalid_argument.
 // A picture that cannot be decoded throws PictureLoadError from the constructor.
-class QtForm {
+class Form {
 public:
-    QtForm(const FormDescription& description, const QString& applicationTitle);
-    ~QtForm();
-    QtForm(const QtForm&) = delete;
-    QtForm& operator=(const QtForm&) = delete;
+    Form(const FormDescription& description, const QString& applicationTitle);
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
 
     FormWindow& window() { return *window_; }
     QWidget& widget(const std::string& name);
@@ -53,13 +53,13 @@ private:
     // Outlives the window, whose buttons draw with it.
     std::unique_ptr<QStyle> buttonStyle_;
     std::unique_ptr<FormWindow> window_;
-    QtMessageBox messageBox_;
+    ModalMessageBox messageBox_;
     EventDispatcher dispatcher_;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QTimer*> toolkitTimers_;
     std::map<std::string, std::unique_ptr<PictureBox>> pictureBoxes_;
     std::map<std::string, std::unique_ptr<Label>> labels_;
-    std::map<std::string, std::unique_ptr<QtTimer>> timers_;
+    std::map<std::string, std::unique_ptr<TimerAdapter>> timers_;
 };
 
 // The window's client area in pixels.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/QtControls.h"
+#include "runtime/qt/ControlAdapters.h"
 
 #include "runtime/RuntimeError.h"
 #include "runtime/Twips.h"
@@ -13,7 +13,7 @@
 
 namespace runtime::qt {
 
-QtPictureBox::QtPictureBox(std::string name, QWidget* widget, float left, float top)
+PictureBoxAdapter::PictureBoxAdapter(std::string name, QWidget* widget, float left, float top)
     : name_(std::move(name))
     , widget_(widget)
     , left_(left)
@@ -21,7 +21,7 @@ QtPictureBox::QtPictureBox(std::string name, QWidget* widget, float left, float 
 {
 }
 
-int QtPictureBox::toPixels(float twips, const char* property) const
+int PictureBoxAdapter::toPixels(float twips, const char* property) const
 {
     const auto pixels = pixelsFromTwips(twips);
     if (!pixels)
@@ -29,29 +29,29 @@ int QtPictureBox::toPixels(float twips, const char* property) const
     return *pixels;
 }
 
-void QtPictureBox::setLeft(float twips)
+void PictureBoxAdapter::setLeft(float twips)
 {
     widget_->move(toPixels(twips, "Left"), widget_->y());
     left_ = twips;
 }
 
-void QtPictureBox::setTop(float twips)
+void PictureBoxAdapter::setTop(float twips)
 {
     widget_->move(widget_->x(), toPixels(twips, "Top"));
     top_ = twips;
 }
 
-QtLabel::QtLabel(QLabel* label)
+LabelAdapter::LabelAdapter(QLabel* label)
     : label_(label)
 {
 }
 
-std::string QtLabel::caption()
+std::string LabelAdapter::caption()
 {
     return label_->text().toStdString();
 }
 
-void QtLabel::setCaption(const std::string& text)
+void LabelAdapter::setCaption(const std::string& text)
 {
     const QString caption = QString::fromStdString(text);
     if (caption == label_->text())
@@ -62,7 +62,7 @@ void QtLabel::setCaption(const std::string& text)
     QAccessible::updateAccessibility(&changed);
 }
 
-QtTimer::QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs)
+TimerAdapter::TimerAdapter(std::string name, QTimer* timer, bool enabled, int intervalMs)
     : name_(std::move(name))
     , timer_(timer)
     , enabled_(enabled)
@@ -72,24 +72,24 @@ QtTimer::QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs)
     apply();
 }
 
-void QtTimer::formShown()
+void TimerAdapter::formShown()
 {
     formShown_ = true;
     apply();
 }
 
-void QtTimer::setEnabled(Boolean16 enabled)
+void TimerAdapter::setEnabled(Boolean16 enabled)
 {
     enabled_ = isTrue(enabled);
     apply();
 }
 
-std::int32_t QtTimer::interval()
+std::int32_t TimerAdapter::interval()
 {
     return timer_->interval();
 }
 
-void QtTimer::setInterval(std::int32_t milliseconds)
+void TimerAdapter::setInterval(std::int32_t milliseconds)
 {
     if (milliseconds < 0)
         throw invalidPropertyValue(name_, "Interval");
@@ -99,7 +99,7 @@ void QtTimer::setInterval(std::int32_t milliseconds)
     apply();
 }
 
-void QtTimer::apply()
+void TimerAdapter::apply()
 {
     const bool shouldRun = formShown_ && enabled_ && timer_->interval() > 0;
     if (!shouldRun)

@@ -12,9 +12,9 @@ class QWidget;
 namespace runtime::qt {
 
 // Places a widget at the nearest pixel of a position in twips, keeping the exact value written.
-class QtPictureBox : public PictureBox {
+class PictureBoxAdapter : public PictureBox {
 public:
-    QtPictureBox(std::string name, QWidget* widget, float left, float top);
+    PictureBoxAdapter(std::string name, QWidget* widget, float left, float top);
 
     float left() override { return left_; }
     void setLeft(float twips) override;
@@ -30,9 +30,9 @@ private:
     float top_;
 };
 
-class QtLabel : public Label {
+class LabelAdapter : public Label {
 public:
-    explicit QtLabel(QLabel* label);
+    explicit LabelAdapter(QLabel* label);
 
     std::string caption() override;
     void setCaption(const std::string& text) override;
@@ -44,9 +44,9 @@ private:
 // Precise timing, since the game is about timing; enabling a running timer leaves it running. An enabled
 // timer starts only once the form's first frame is on the screen, so that its first tick comes one interval
 // after the player sees the window.
-class QtTimer : public Timer {
+class TimerAdapter : public Timer {
 public:
-    QtTimer(std::string name, QTimer* timer, bool enabled, int intervalMs);
+    TimerAdapter(std::string name, QTimer* timer, bool enabled, int intervalMs);
 
     void formShown();
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/QtForm.h"
+#include "runtime/qt/Form.h"
 
 #include "runtime/Twips.h"
 #include "runtime/qt/AccessibleGraphics.h"
+#include "runtime/qt/ControlAdapters.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/Pictures.h"
-#include "runtime/qt/QtControls.h"
 #include "runtime/qt/ShapeWidget.h"
 
 #include <QLabel>
@@ -77,7 +77,7 @@ template <typename Map> auto& lookUp(Map& controls, const std::string& name, con
 
 } // namespace
 
-QtForm::QtForm(const FormDescription& description, const QString& applicationTitle)
+Form::Form(const FormDescription& description, const QString& applicationTitle)
     // Qt's classic style draws a push button as a raised face filling its whole box.
     : buttonStyle_(QStyleFactory::create(QStringLiteral("Windows")))
     , window_(std::make_unique<FormWindow>(QString::fromStdString(description.caption),
@@ -99,9 +99,9 @@ QtForm::QtForm(const FormDescription& description, const QString& applicationTit
     });
 }
 
-QtForm::~QtForm() = default;
+Form::~Form() = default;
 
-void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures)
+void Form::addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures)
 {
     QWidget* parent = window_.get();
     QWidget* widget = nullptr;
@@ -114,7 +114,7 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
                                       record.framed,
                                       record.picture.empty() ? QImage() : pictures.at(record.picture));
         pictureBoxes_[record.name] =
-            std::make_unique<QtPictureBox>(record.name, widget, record.left, record.top);
+            std::make_unique<PictureBoxAdapter>(record.name, widget, record.left, record.top);
         break;
     }
     case ControlKind::CommandButton: {
@@ -129,7 +129,7 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
     }
     case ControlKind::Label: {
         auto* label = makeLabel(parent, record);
-        labels_[record.name] = std::make_unique<QtLabel>(label);
+        labels_[record.name] = std::make_unique<LabelAdapter>(label);
         widget = label;
         break;
     }
@@ -142,7 +142,7 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
         timer->setObjectName(QString::fromStdString(record.name));
         toolkitTimers_[record.name] = timer;
         timers_[record.name] =
-            std::make_unique<QtTimer>(record.name, timer, record.enabled, record.intervalMs);
+            std::make_unique<TimerAdapter>(record.name, timer, record.enabled, record.intervalMs);
         return;
     }
     }
@@ -155,7 +155,7 @@ void QtForm::addControl(const ControlRecord& record, std::map<std::string, QImag
     widgets_[record.name] = widget;
 }
 
-void QtForm::stack(const FormDescription& description)
+void Form::stack(const FormDescription& description)
 {
     // Later siblings lie in front: raising in reverse leaves the first record frontmost, and lowering the
     // painted controls in order leaves the last of them at the very back.
@@ -170,7 +170,7 @@ void QtForm::stack(const FormDescription& description)
     }
 }
 
-void QtForm::orderTabs(const FormDescription& description)
+void Form::orderTabs(const FormDescription& description)
 {
     std::vector<const ControlRecord*> tabbed;
     for (const ControlRecord& record : description.controls) {
@@ -196,12 +196,12 @@ void QtForm::orderTabs(const FormDescription& description)
         first->setFocus();
 }
 
-QWidget& QtForm::widget(const std::string& name)
+QWidget& Form::widget(const std::string& name)
 {
     return lookUp(widgets_, name, "visible control");
 }
 
-QPushButton& QtForm::commandButton(const std::string& name)
+QPushButton& Form::commandButton(const std::string& name)
 {
     auto* button = qobject_cast<QPushButton*>(&widget(name));
     if (!button)
@@ -209,22 +209,22 @@ QPushButton& QtForm::commandButton(const std::string& name)
     return *button;
 }
 
-PictureBox& QtForm::pictureBox(const std::string& name)
+PictureBox& Form::pictureBox(const std::string& name)
 {
     return lookUp(pictureBoxes_, name, "picture box");
 }
 
-Label& QtForm::label(const std::string& name)
+Label& Form::label(const std::string& name)
 {
     return lookUp(labels_, name, "label");
 }
 
-Timer& QtForm::timer(const std::string& name)
+Timer& Form::timer(const std::string& name)
 {
     return lookUp(timers_, name, "timer");
 }
 
-void QtForm::bind(const std::string& control, Event event, EventDispatcher::Handler handler)
+void Form::bind(const std::string& control, Event event, EventDispatcher::Handler handler)
 {
     auto deliver = [this, handler = std::move(handler)] { dispatcher_.deliver(handler); };
     if (event == Event::Timer) {
