@@ -5,9 +5,10 @@
 //   ticks N        prints the clock at each of N ticks of Timer1
 //   cpu SECONDS    prints the CPU time (user + system) spent while the horizontal ball sweeps for SECONDS
 // Throws through XTest are measured by tirobol_press.cpp.
-#include "FirstFrame.h"
 #include "app/GameWindow.h"
 #include "app/Program.h"
+#include "bench/Clock.h"
+#include "runtime/qt/FirstFrame.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -77,7 +78,7 @@ int main(int argc, char* argv[])
                 QCoreApplication::quit();
             });
         }
-        bench::afterFirstFrame(window.form().window(), [&window, mode, amount] {
+        runtime::qt::afterFirstFrame(window.form().window(), [&window, mode, amount] {
             if (mode == "frame" || mode == "first-tick") {
                 std::printf("frame %lld\n", monotonicNanoseconds());
                 if (mode == "frame")

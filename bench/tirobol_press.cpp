@@ -5,9 +5,10 @@
 // NANOSECONDS from the event that acts (the release of the mouse button or of Space, the press of Enter) to
 // the button taking it, where QAbstractButton emits clicked and so runs cmdTirar_Click; WRONG is 1 when the
 // stop the throw froze is not the stop the ball stood on when that event was sent.
-#include "FirstFrame.h"
 #include "app/GameWindow.h"
 #include "app/Program.h"
+#include "bench/Clock.h"
+#include "runtime/qt/FirstFrame.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -126,8 +127,8 @@ int main(int argc, char* argv[])
     }
     // Its own arguments are none of the game's.
     const int status = app::runProgram(1, argv, [display, perWay](app::GameWindow& window) {
-        bench::afterFirstFrame(window.form().window(),
-                               [&window, display, perWay] { new Thrower(window, display, perWay); });
+        runtime::qt::afterFirstFrame(window.form().window(),
+                                     [&window, display, perWay] { new Thrower(window, display, perWay); });
     });
     XCloseDisplay(display);
     return status;

@@ -4,6 +4,7 @@
 #include "runtime/Twips.h"
 #include "runtime/qt/AccessibleGraphics.h"
 #include "runtime/qt/ControlAdapters.h"
+#include "runtime/qt/FirstFrame.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/ShapeWidget.h"
@@ -93,7 +94,7 @@ Form::Form(const FormDescription& description, const QString& applicationTitle)
         addControl(record, pictures);
     stack(description);
     orderTabs(description);
-    window_->whenFirstFrameShown([this] {
+    afterFirstFrame(*window_, [this] {
         for (auto& [name, timer] : timers_)
             timer->formShown();
     });

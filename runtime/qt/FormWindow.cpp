@@ -3,9 +3,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
-
-#include <utility>
 
 #include "runtime/qt/keys/KeyRepeatFilter.h"
 
@@ -32,18 +29,6 @@ FormWindow::FormWindow(const QString& caption, QSize clientSize, QColor backgrou
 void FormWindow::setDefaultButton(QPushButton* button)
 {
     defaultButton_ = button;
-}
-
-void FormWindow::whenFirstFrameShown(std::function<void()> action)
-{
-    firstFrameShown_ = std::move(action);
-}
-
-void FormWindow::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    if (auto action = std::exchange(firstFrameShown_, nullptr))
-        QTimer::singleShot(0, this, std::move(action));
 }
 
 // A button that is not a dialog's leaves Enter to its window.

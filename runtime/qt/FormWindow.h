@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <functional>
-
 namespace runtime::qt {
 
 // The top-level window: a fixed client area and the keyboard rules of a form.
@@ -20,19 +18,14 @@ public:
     FormWindow(const QString& caption, QSize clientSize, QColor background);
 
     void setDefaultButton(QPushButton* button);
-    // `action` runs once, when the window's first frame is on the screen: after its first paint and the
-    // flush of that frame, which the toolkit does before it runs the next queued call.
-    void whenFirstFrameShown(std::function<void()> action);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pressForEnter();
 
     QPointer<QPushButton> defaultButton_;
-    std::function<void()> firstFrameShown_;
 };
 
 } // namespace runtime::qt

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
 #include <chrono>
-#include <functional>
 
 namespace bench {
 
@@ -15,9 +12,5 @@ inline long long monotonicNanoseconds()
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
-
-// Calls `then` once the window's first frame is complete: its first paint, and the flush of that frame to
-// the screen, which happens before the event loop runs the next queued call.
-void afterFirstFrame(QWidget& window, std::function<void()> then);
 
 } // namespace bench
