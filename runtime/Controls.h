@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Integer16.h"
+#include "runtime/Integer16.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Colours.h"
+#include "runtime/Colours.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "Integer16.h"
+#include "runtime/Integer16.h"
 
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <limits>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 namespace runtime {
 

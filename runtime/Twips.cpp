@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "Twips.h"
+#include "runtime/Twips.h"
 
 #include <cmath>
 

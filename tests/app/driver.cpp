@@ -4,10 +4,10 @@
 //                                    the application asked to quit, SIGTERM, or the desktop closing the
 //                                    window (refused while the box is open, obeyed once it is closed)
 //   tirobol-driver play SECONDS      presses the buttons at random for that long, then quits
-#include "MessageBoxWatcher.h"
-#include "TestSeed.h"
 #include "app/GameWindow.h"
 #include "app/Program.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/TestSeed.h"
 
 #include <QApplication>
 #include <QPushButton>

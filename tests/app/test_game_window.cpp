@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "MessageBoxWatcher.h"
 #include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
 #include "window/Form1Description.h"
 
 #include <QApplication>

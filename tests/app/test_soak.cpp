@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "MessageBoxWatcher.h"
-#include "SweepInvariants.h"
-#include "TestSeed.h"
 #include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/SweepInvariants.h"
+#include "tests/support/TestSeed.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FakeRuntime.h"
+#include "tests/fake/FakeRuntime.h"
 
 #include "runtime/RuntimeError.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FakeRuntime.h"
 #include "game/Form1.h"
+#include "tests/fake/FakeRuntime.h"
 
 // Form1 over fake controls at their start-up values, every access recorded in `log`.
 struct FakeForm1 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "FakeForm1.h"
+#include "tests/game/FakeForm1.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ShotFixture.h"
-#include "SweepInvariants.h"
-#include "TestSeed.h"
+#include "tests/game/ShotFixture.h"
+#include "tests/support/SweepInvariants.h"
+#include "tests/support/TestSeed.h"
 
 #include <QTest>
 

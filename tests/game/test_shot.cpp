@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ShotFixture.h"
+#include "tests/game/ShotFixture.h"
 
 #include "runtime/RuntimeError.h"
 #include "runtime/qt/EventDispatcher.h"

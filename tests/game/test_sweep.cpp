@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FakeForm1.h"
+#include "tests/game/FakeForm1.h"
 
 #include "runtime/RuntimeError.h"
 

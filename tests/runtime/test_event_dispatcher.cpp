@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "FakeRuntime.h"
-#include "MessageBoxWatcher.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/Form.h"
+#include "tests/fake/FakeRuntime.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 #include <QMessageBox>
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "MessageBoxWatcher.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
