@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/ApplicationIdentity.h"
 
-#include "window/Identity.h"
-
 #include <QGuiApplication>
 #include <QLocale>
+
+#include "window/Identity.h"
 
 namespace app {
 

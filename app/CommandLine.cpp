@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
-#include "startup/TerminalText.h"
-#include "window/Identity.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+
+#include "startup/TerminalText.h"
+#include "window/Identity.h"
 
 namespace app {
 

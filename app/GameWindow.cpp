@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/GameWindow.h"
 
+#include <cstdio>
+
 #include "runtime/qt/ModalMessageBox.h"
 #include "runtime/qt/Pictures.h"
 #include "window/Identity.h"
-
-#include <cstdio>
 
 namespace app {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
+
 #include "game/Form1.h"
 #include "runtime/FormDescription.h"
 #include "runtime/qt/Form.h"
 #include "window/Form1Description.h"
-
-#include <memory>
 
 namespace app {
 

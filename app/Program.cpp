@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/Program.h"
 
+#include <cstdlib>
+#include <memory>
+
 #include "app/ApplicationIdentity.h"
 #include "app/CommandLine.h"
 #include "app/GameWindow.h"
@@ -9,9 +12,6 @@
 #include "startup/StandardStreams.h"
 #include "startup/TerminationSignals.h"
 #include "window/Form1Description.h"
-
-#include <cstdlib>
-#include <memory>
 
 namespace app {
 

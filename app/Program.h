@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QApplication>
-
 #include <functional>
 #include <memory>
+
+#include <QApplication>
 
 namespace app {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The toolkit's floor: an empty Qt window of the game's size, timed the same way as the game.
 // `bare-window text` adds one push button with a caption: the floor for any window that shows text.
-#include "bench/Clock.h"
-#include "runtime/qt/FirstFrame.h"
+#include <cstdio>
 
 #include <QApplication>
 #include <QPushButton>
 
-#include <cstdio>
+#include "bench/Clock.h"
+#include "runtime/qt/FirstFrame.h"
 
 int main(int argc, char* argv[])
 {

@@ -5,19 +5,19 @@
 //   ticks N        prints the clock at each of N ticks of Timer1
 //   cpu SECONDS    prints the CPU time (user + system) spent while the horizontal ball sweeps for SECONDS
 // Throws through XTest are measured by tirobol_press.cpp.
-#include "app/GameWindow.h"
-#include "app/Program.h"
-#include "bench/Clock.h"
-#include "runtime/qt/FirstFrame.h"
-
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "app/GameWindow.h"
+#include "app/Program.h"
+#include "bench/Clock.h"
+#include "runtime/qt/FirstFrame.h"
 
 namespace {
 

@@ -5,19 +5,19 @@
 // NANOSECONDS from the event that acts (the release of the mouse button or of Space, the press of Enter) to
 // the button taking it, where QAbstractButton emits clicked and so runs cmdTirar_Click; WRONG is 1 when the
 // stop the throw froze is not the stop the ball stood on when that event was sent.
-#include "app/GameWindow.h"
-#include "app/Program.h"
-#include "bench/Clock.h"
-#include "runtime/qt/FirstFrame.h"
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPushButton>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
-#include <random>
+#include "app/GameWindow.h"
+#include "app/Program.h"
+#include "bench/Clock.h"
+#include "runtime/qt/FirstFrame.h"
 
 // Last: Xlib's macros clash with names in Qt's headers.
 #include <X11/Xlib.h>

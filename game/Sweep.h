@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 #include "game/StopTables.h"
 #include "runtime/Integer16.h"
-
-#include <functional>
 
 namespace game {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Integer16.h"
-
 #include <cstdint>
 #include <string>
+
+#include "runtime/Integer16.h"
 
 namespace runtime {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Colours.h"
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "runtime/Colours.h"
 
 namespace runtime {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/Integer16.h"
 
-#include "runtime/RuntimeError.h"
-
 #include <limits>
+
+#include "runtime/RuntimeError.h"
 
 namespace runtime {
 

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "startup/GuiStartup.h"
 
-#include "startup/HeldStartupOutput.h"
-#include "startup/TerminalText.h"
-#include "startup/WholeScales.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include <QFontMetrics>
 #include <QStringList>
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <optional>
-#include <vector>
+#include "startup/HeldStartupOutput.h"
+#include "startup/TerminalText.h"
+#include "startup/WholeScales.h"
 
 namespace startup {
 

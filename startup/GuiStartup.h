@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
+
 #include <QApplication>
 #include <QSize>
-
-#include <memory>
 
 namespace startup {
 

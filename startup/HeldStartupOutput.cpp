@@ -2,10 +2,9 @@
 #include "startup/HeldStartupOutput.h"
 
 #include <cstdio>
-#include <utility>
-
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 
 namespace startup {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
-
 #include <functional>
 #include <vector>
+
+#include <QString>
+#include <QtGlobal>
 
 namespace startup {
 

@@ -2,7 +2,6 @@
 #include "startup/StandardStreams.h"
 
 #include <cerrno>
-
 #include <fcntl.h>
 
 namespace startup {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "startup/TerminationSignals.h"
 
-#include <QCoreApplication>
-
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <QCoreApplication>
 
 namespace startup {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QSocketNotifier>
-
 #include <memory>
+
+#include <QSocketNotifier>
 
 namespace startup {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/AccessibleGraphics.h"
 
+#include <QAccessibleWidget>
+
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/ShapeWidget.h"
-
-#include <QAccessibleWidget>
 
 namespace runtime::qt {
 

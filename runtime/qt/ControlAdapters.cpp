@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/ControlAdapters.h"
 
-#include "runtime/RuntimeError.h"
-#include "runtime/Twips.h"
+#include <utility>
 
 #include <QAccessible>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
-#include <utility>
+#include "runtime/RuntimeError.h"
+#include "runtime/Twips.h"
 
 namespace runtime::qt {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Controls.h"
-
 #include <string>
+
+#include "runtime/Controls.h"
 
 class QLabel;
 class QTimer;

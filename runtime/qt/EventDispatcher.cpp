@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/EventDispatcher.h"
 
-#include "runtime/RuntimeError.h"
-
 #include <cstdio>
 #include <string>
+
+#include "runtime/RuntimeError.h"
 
 namespace runtime::qt {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Controls.h"
-
 #include <functional>
+
+#include "runtime/Controls.h"
 
 namespace runtime::qt {
 

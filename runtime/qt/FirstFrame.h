@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
-#include <functional>
-#include <utility>
 
 namespace runtime::qt {
 

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/Form.h"
 
-#include "runtime/Twips.h"
-#include "runtime/qt/AccessibleGraphics.h"
-#include "runtime/qt/ControlAdapters.h"
-#include "runtime/qt/FirstFrame.h"
-#include "runtime/qt/PictureBoxWidget.h"
-#include "runtime/qt/Pictures.h"
-#include "runtime/qt/ShapeWidget.h"
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,9 +11,13 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include <algorithm>
-#include <stdexcept>
-#include <vector>
+#include "runtime/Twips.h"
+#include "runtime/qt/AccessibleGraphics.h"
+#include "runtime/qt/ControlAdapters.h"
+#include "runtime/qt/FirstFrame.h"
+#include "runtime/qt/PictureBoxWidget.h"
+#include "runtime/qt/Pictures.h"
+#include "runtime/qt/ShapeWidget.h"
 
 namespace runtime::qt {
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QImage>
+
 #include "runtime/Controls.h"
 #include "runtime/FormDescription.h"
 #include "runtime/qt/ControlAdapters.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/ModalMessageBox.h"
-
-#include <QImage>
-
-#include <map>
-#include <memory>
-#include <string>
 
 class QPushButton;
 class QStyle;

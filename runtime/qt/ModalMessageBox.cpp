@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/ModalMessageBox.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
-
-#include <algorithm>
-#include <utility>
 
 namespace runtime::qt {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Controls.h"
-
 #include <QFont>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include "runtime/Controls.h"
 
 namespace runtime::qt {
 

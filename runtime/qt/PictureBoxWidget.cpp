@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/PictureBoxWidget.h"
 
-#include <QPainter>
-
 #include <utility>
+
+#include <QPainter>
 
 namespace runtime::qt {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QIcon>
-#include <QImage>
-
 #include <stdexcept>
 #include <string>
+
+#include <QIcon>
+#include <QImage>
 
 namespace runtime::qt {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/ShapeWidget.h"
 
-#include <QPainter>
-
 #include <algorithm>
+
+#include <QPainter>
 
 namespace runtime::qt {
 

@@ -4,10 +4,11 @@
 //                                    the application asked to quit, SIGTERM, or the desktop closing the
 //                                    window (refused while the box is open, obeyed once it is closed)
 //   tirobol-driver play SECONDS      presses the buttons at random for that long, then quits
-#include "app/GameWindow.h"
-#include "app/Program.h"
-#include "tests/support/MessageBoxWatcher.h"
-#include "tests/support/TestSeed.h"
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,11 +16,11 @@
 #include <QTimer>
 
 #include <X11/Xlib.h>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
-#include <random>
-#include <string>
+
+#include "app/GameWindow.h"
+#include "app/Program.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/TestSeed.h"
 
 namespace {
 

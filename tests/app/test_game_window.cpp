@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "app/GameWindow.h"
-#include "tests/support/MessageBoxWatcher.h"
-#include "window/Form1Description.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <QDir>
-#include <QTemporaryFile>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
-
 #include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+
+#include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "window/Form1Description.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "app/ApplicationIdentity.h"
-#include "app/GameWindow.h"
-#include "window/Identity.h"
-
 #include <QGuiApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+
+#include "app/ApplicationIdentity.h"
+#include "app/GameWindow.h"
+#include "window/Identity.h"
 
 class IdentityTest : public QObject {
     Q_OBJECT

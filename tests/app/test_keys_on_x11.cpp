@@ -2,8 +2,7 @@
 // Runs on a real X server (xvfb-run, QT_QPA_PLATFORM=xcb): keys go down and up through XTest, the server
 // repeats held keys itself, and focus moves to another X client, so every event takes the road a player's
 // does, through the toolkit's event reader and whatever it drops.
-#include "app/ApplicationIdentity.h"
-#include "app/GameWindow.h"
+#include <memory>
 
 #include <QApplication>
 #include <QFile>
@@ -15,7 +14,8 @@
 #include <QTimer>
 #include <QtGui/qguiapplication_platform.h>
 
-#include <memory>
+#include "app/ApplicationIdentity.h"
+#include "app/GameWindow.h"
 
 namespace {
 
@@ -29,11 +29,12 @@ void pressEnterAsTheToolkitRepeatsIt()
 } // namespace
 
 // Last: Xlib's macros clash with names in Qt's headers.
+#include <xcb/xcb.h>
+
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <xcb/xcb.h>
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "app/GameWindow.h"
-#include "tests/support/MessageBoxWatcher.h"
-#include "tests/support/SweepInvariants.h"
-#include "tests/support/TestSeed.h"
+#include <memory>
+#include <random>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-#include <random>
+#include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
+#include "tests/support/SweepInvariants.h"
+#include "tests/support/TestSeed.h"
 
 class SoakTest : public QObject {
     Q_OBJECT

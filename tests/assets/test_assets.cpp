@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "app/GameWindow.h"
-#include "runtime/qt/Pictures.h"
-
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
+
+#include "app/GameWindow.h"
+#include "runtime/qt/Pictures.h"
 
 namespace {
 

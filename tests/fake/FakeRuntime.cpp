@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tests/fake/FakeRuntime.h"
 
-#include "runtime/RuntimeError.h"
-
 #include <sstream>
 #include <utility>
+
+#include "runtime/RuntimeError.h"
 
 namespace fake {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/Controls.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "runtime/Controls.h"
 
 namespace fake {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "tests/game/FakeForm1.h"
-
 #include <string>
+
+#include "tests/game/FakeForm1.h"
 
 // The phase of a shot is the pair of timer states; the game keeps no phase of its own.
 enum class Phase { HorizontalSweep, VerticalSweep, ShotResolved, DoubleSweep };

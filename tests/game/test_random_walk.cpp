@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "tests/game/ShotFixture.h"
-#include "tests/support/SweepInvariants.h"
-#include "tests/support/TestSeed.h"
+#include <random>
 
 #include <QTest>
 
-#include <random>
+#include "tests/game/ShotFixture.h"
+#include "tests/support/SweepInvariants.h"
+#include "tests/support/TestSeed.h"
 
 namespace {
 

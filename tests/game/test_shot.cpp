@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "tests/game/ShotFixture.h"
-
-#include "runtime/RuntimeError.h"
-#include "runtime/qt/EventDispatcher.h"
-
-#include <QTest>
-
 #include <cmath>
 #include <string>
 #include <vector>
+
+#include <QTest>
+
+#include "runtime/RuntimeError.h"
+#include "runtime/qt/EventDispatcher.h"
+#include "tests/game/ShotFixture.h"
 
 using Log = std::vector<std::string>;
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "tests/game/FakeForm1.h"
-
-#include "runtime/RuntimeError.h"
+#include <string>
+#include <vector>
 
 #include <QTest>
 
-#include <string>
-#include <vector>
+#include "runtime/RuntimeError.h"
+#include "tests/game/FakeForm1.h"
 
 using runtime::ErrorNumber;
 using runtime::Integer16;

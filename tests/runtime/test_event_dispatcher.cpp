@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include <stdexcept>
+#include <vector>
+
+#include <QMessageBox>
+#include <QTest>
+
 #include "runtime/RuntimeError.h"
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/Form.h"
 #include "tests/fake/FakeRuntime.h"
 #include "tests/support/MessageBoxWatcher.h"
-
-#include <QMessageBox>
-#include <QTest>
-
-#include <stdexcept>
-#include <vector>
 
 using runtime::qt::EventDispatcher;
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/RuntimeError.h"
-#include "runtime/qt/Form.h"
+#include <limits>
 
 #include <QTest>
 #include <QTimer>
 
-#include <limits>
+#include "runtime/RuntimeError.h"
+#include "runtime/qt/Form.h"
 
 using runtime::ControlKind;
 using runtime::ControlRecord;

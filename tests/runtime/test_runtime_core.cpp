@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/Integer16.h"
-#include "runtime/RuntimeError.h"
-#include "runtime/Twips.h"
+#include <limits>
 
 #include <QTest>
 
-#include <limits>
+#include "runtime/Integer16.h"
+#include "runtime/RuntimeError.h"
+#include "runtime/Twips.h"
 
 using runtime::ErrorNumber;
 using runtime::Integer16;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/MessageBoxWatcher.h"
 
+#include <utility>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLayout>
 #include <QTest>
-
-#include <utility>
 
 MessageBoxWatcher::MessageBoxWatcher(int looksBeforeClosing, std::function<void()> onLook, int pollMs)
     : looksBeforeClosing_(looksBeforeClosing)

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
-
-#include <functional>
-#include <vector>
 
 // A modal box runs its own event loop, so a test can only look at it from a timer running inside that loop.
 // The watcher looks every `pollMs` milliseconds; each look that finds a box is recorded, `onLook` runs, and

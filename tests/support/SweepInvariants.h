@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/Sweep.h"
-
 #include <algorithm>
 #include <string>
+
+#include "game/Sweep.h"
 
 // The index of `value` in `stops`, or -1 when it is none of them.
 inline int stopIndex(const game::StopTable& stops, float value)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // tirobol-same-pixels A B: exits 0 when the two pictures have the same size and pixels, whatever their files'
 // bytes (compression, metadata), 1 when they differ and 2 when one cannot be read.
-#include <QImage>
-
 #include <cstdio>
+
+#include <QImage>
 
 int main(int argc, char* argv[])
 {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "app/GameWindow.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include <vector>
 
 #include <QAccessible>
 #include <QPushButton>
 #include <QTest>
 
-#include <vector>
+#include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 namespace {
 

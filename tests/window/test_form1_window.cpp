@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "app/GameWindow.h"
-#include "tests/support/MessageBoxWatcher.h"
+#include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QPushButton>
@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-#include <vector>
+#include "app/GameWindow.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 class Form1WindowTest : public QObject {
     Q_OBJECT

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Runs with QT_SCALE_FACTOR=2: a screen of two device pixels per pixel.
+#include <QTest>
+
 #include "app/GameWindow.h"
 #include "runtime/qt/Pictures.h"
-
-#include <QTest>
 
 class HighDensityTest : public QObject {
     Q_OBJECT

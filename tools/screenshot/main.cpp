@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Saves a picture of the game's window in the middle of a shot, rendered offscreen, for the README.
-#include "app/GameWindow.h"
-#include "app/Program.h"
-
 #include <cstdio>
 
 #include <QImage>
+
+#include "app/GameWindow.h"
+#include "app/Program.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/keys/KeyRepeatFilter.h"
 
-#include "runtime/qt/keys/X11HeldKeys.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QtGui/qguiapplication_platform.h>
+
+#include "runtime/qt/keys/X11HeldKeys.h"
 
 namespace runtime::qt {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QObject>
-
 #include <memory>
+
+#include <QObject>
 
 namespace runtime::qt {
 

@@ -3,10 +3,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <xcb/xcb.h>
 
 #include <QByteArray>
-
-#include <xcb/xcb.h>
 // The XKB header names a member `explicit`, a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QAbstractNativeEventFilter>
-
 #include <array>
 #include <bitset>
 #include <cstdint>
 #include <optional>
+
+#include <QAbstractNativeEventFilter>
 
 struct xcb_connection_t;
 
