@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include <QLabel>
@@ -40,6 +41,16 @@ bool isPaintedOnForm(ControlKind kind)
     return kind == ControlKind::Label || kind == ControlKind::Shape;
 }
 
+QColor backColour(const ControlRecord& record)
+{
+    return toQColor(record.backColour.value_or(SystemColours::buttonFace));
+}
+
+QColor foreColour(const ControlRecord& record)
+{
+    return toQColor(record.foreColour.value_or(SystemColours::buttonText));
+}
+
 QLabel* makeLabel(QWidget* parent, const ControlRecord& record)
 {
     auto* label = new QLabel(QString::fromStdString(record.caption), parent);
@@ -47,10 +58,16 @@ QLabel* makeLabel(QWidget* parent, const ControlRecord& record)
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, toQColor(record.backColour.value_or(SystemColours::buttonFace)));
-    colours.setColor(QPalette::WindowText, toQColor(record.foreColour.value_or(SystemColours::buttonText)));
+    colours.setColor(QPalette::Window, backColour(record));
+    colours.setColor(QPalette::WindowText, foreColour(record));
     label->setPalette(colours);
     return label;
+}
+
+PictureBoxWidget* makePictureBox(QWidget* parent, const ControlRecord& record, QImage picture)
+{
+    return new PictureBoxWidget(parent, backColour(record), foreColour(record), record.framed,
+                                std::move(picture));
 }
 
 // The standard scheme's button colours, whatever the window's own.
@@ -66,6 +83,16 @@ QPalette buttonPalette()
     colours.setColor(QPalette::Dark, toQColor(SystemColours::buttonShadow));
     colours.setColor(QPalette::Shadow, toQColor(SystemColours::buttonDarkShadow));
     return colours;
+}
+
+// `style` may be null, leaving the application's own.
+QPushButton* makeCommandButton(QWidget* parent, const ControlRecord& record, QStyle* style)
+{
+    auto* button = new QPushButton(QString::fromStdString(record.caption), parent);
+    if (style)
+        button->setStyle(style);
+    button->setPalette(buttonPalette());
+    return button;
 }
 
 template <typename Map> auto& lookUp(Map& controls, const std::string& name, const char* kind)
@@ -104,49 +131,15 @@ Form::~Form() = default;
 
 void Form::addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures)
 {
-    QWidget* parent = window_.get();
-    QWidget* widget = nullptr;
-    switch (record.kind) {
-    case ControlKind::PictureBox: {
-        if (!record.picture.empty() && !pictures.contains(record.picture))
-            pictures[record.picture] = loadPictureForScreens(record.picture);
-        widget = new PictureBoxWidget(parent, toQColor(record.backColour.value_or(SystemColours::buttonFace)),
-                                      toQColor(record.foreColour.value_or(SystemColours::buttonText)),
-                                      record.framed,
-                                      record.picture.empty() ? QImage() : pictures.at(record.picture));
-        pictureBoxes_[record.name] =
-            std::make_unique<PictureBoxAdapter>(record.name, widget, record.left, record.top);
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(QString::fromStdString(record.caption), parent);
-        if (buttonStyle_)
-            button->setStyle(buttonStyle_.get());
-        button->setPalette(buttonPalette());
-        if (record.isDefault)
-            window_->setDefaultButton(button);
-        widget = button;
-        break;
-    }
-    case ControlKind::Label: {
-        auto* label = makeLabel(parent, record);
-        labels_[record.name] = std::make_unique<LabelAdapter>(label);
-        widget = label;
-        break;
-    }
-    case ControlKind::Shape:
-        widget = new ShapeWidget(parent, toQColor(record.foreColour.value_or(SystemColours::buttonText)),
-                                 record.lineWidth);
-        break;
-    case ControlKind::Timer: {
-        auto* timer = new QTimer(parent);
+    if (record.kind == ControlKind::Timer) {
+        auto* timer = new QTimer(window_.get());
         timer->setObjectName(QString::fromStdString(record.name));
         toolkitTimers_[record.name] = timer;
         timers_[record.name] =
             std::make_unique<TimerAdapter>(record.name, timer, record.enabled, record.intervalMs);
         return;
     }
-    }
+    QWidget* widget = makeWidget(record, pictures);
     widget->setObjectName(QString::fromStdString(record.name));
     widget->setGeometry(pixelBox(record));
     if (!record.accessibleName.empty())
@@ -154,6 +147,38 @@ void Form::addControl(const ControlRecord& record, std::map<std::string, QImage>
     if (!record.accessibleDescription.empty())
         widget->setAccessibleDescription(QString::fromStdString(record.accessibleDescription));
     widgets_[record.name] = widget;
+}
+
+QWidget* Form::makeWidget(const ControlRecord& record, std::map<std::string, QImage>& pictures)
+{
+    QWidget* parent = window_.get();
+    switch (record.kind) {
+    case ControlKind::PictureBox: {
+        if (!record.picture.empty() && !pictures.contains(record.picture))
+            pictures[record.picture] = loadPictureForScreens(record.picture);
+        auto* box =
+            makePictureBox(parent, record, record.picture.empty() ? QImage() : pictures.at(record.picture));
+        pictureBoxes_[record.name] =
+            std::make_unique<PictureBoxAdapter>(record.name, box, record.left, record.top);
+        return box;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = makeCommandButton(parent, record, buttonStyle_.get());
+        if (record.isDefault)
+            window_->setDefaultButton(button);
+        return button;
+    }
+    case ControlKind::Label: {
+        auto* label = makeLabel(parent, record);
+        labels_[record.name] = std::make_unique<LabelAdapter>(label);
+        return label;
+    }
+    case ControlKind::Shape:
+        return new ShapeWidget(parent, foreColour(record), record.lineWidth);
+    case ControlKind::Timer:
+        break;
+    }
+    throw std::invalid_argument("the timer " + record.name + " has no widget");
 }
 
 void Form::stack(const FormDescription& description)

@@ -47,6 +47,8 @@ public:
 private:
     // `pictures` holds those decoded so far, so that two boxes with one picture decode it once.
     void addControl(const ControlRecord& record, std::map<std::string, QImage>& pictures);
+    // The widget of any kind but a timer, registered with its adapter where handlers reach it.
+    QWidget* makeWidget(const ControlRecord& record, std::map<std::string, QImage>& pictures);
     void stack(const FormDescription& description);
     void orderTabs(const FormDescription& description);
 
