@@ -10,6 +10,7 @@ namespace runtime::qt {
 // A box filled with its background colour, with an optional one-pixel frame in its foreground colour, and
 // its picture drawn unscaled at the top-left of the inner area, clipped to it.
 class PictureBoxWidget : public QWidget {
+    // Found by qobject_cast, which gives it the accessible role of a graphic.
     Q_OBJECT
 
 public:

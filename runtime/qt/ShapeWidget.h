@@ -8,6 +8,7 @@ namespace runtime::qt {
 
 // A circle outline centred in the box, painted over whatever lies beneath; it takes no mouse input.
 class ShapeWidget : public QWidget {
+    // Found by qobject_cast, which gives it the accessible role of a graphic.
     Q_OBJECT
 
 public:
