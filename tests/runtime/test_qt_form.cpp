@@ -102,14 +102,6 @@ private slots:
         QCOMPARE(form.widget("Back").pos(), QPoint(20, 20));
     }
 
-    // Catches the later record drawn in front where two controls overlap.
-    void firstRecordLiesInFront()
-    {
-        Form form(sampleForm(), "Muestra");
-        QCOMPARE(form.window().childAt(30, 30), &form.widget("Front"));
-        QCOMPARE(form.window().childAt(50, 50), &form.widget("Back"));
-    }
-
     // Catches a timer that ticks before the window's first frame is on the screen (its first tick would come
     // early, here while the first frame is held back), one restarted (and so delayed) by enabling it again,
     // or one that ticks when disabled.

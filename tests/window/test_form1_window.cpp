@@ -98,17 +98,6 @@ private slots:
         QCOMPARE(backToFront, expected);
     }
 
-    // Catches the vertical ball drawn over the horizontal one, or a ball beneath the target marker.
-    void horizontalBallLiesInFrontWhereTheBallsCross()
-    {
-        window_->form().timer("Timer1").setEnabled(runtime::False16);
-        window_->form().pictureBox("Picture2").setLeft(2500);
-        window_->form().pictureBox("Picture1").setTop(2000);
-        QWidget& window = window_->form().window();
-        QCOMPARE(window.childAt(190, 140), &widget("Picture2"));
-        QCOMPARE(window.childAt(190, 203), &widget("Picture1"));
-    }
-
     // Catches a tab chain that skips a button or starts the focus elsewhere than on "Tirar".
     void focusStartsOnTirarAndTabFollowsTheTabIndexes()
     {
