@@ -54,10 +54,8 @@ private slots:
         QTest::addColumn<float>("twips");
         QTest::addColumn<int>("pixels");
 
-        QTest::newRow("whole pixel") << 600.0f << 40;
+        // The rounding itself has its rows in test_runtime_core; these two fail if the box truncates.
         QTest::newRow("fraction of a twip") << 2099.5f << 140;
-        QTest::newRow("a third of a pixel") << 500.0f << 33;
-        QTest::newRow("two thirds of a pixel") << 2500.0f << 167;
         QTest::newRow("negative half pixel") << -7.5f << -1;
     }
     void pictureBoxKeepsTheExactValueAndPlacesTheNearestPixel()
@@ -80,7 +78,6 @@ private slots:
         QTest::addColumn<float>("twips");
 
         QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("infinity") << std::numeric_limits<float>::infinity();
         QTest::newRow("far beyond any screen") << -3.0e8f;
     }
     void unplaceablePositionIsRefusedAndMovesNothing()

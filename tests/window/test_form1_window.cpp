@@ -51,14 +51,10 @@ private slots:
         QCOMPARE(widget(name.toUtf8().constData()).geometry(), box);
     }
 
-    // Catches a resizable window, a toolkit-decorated caption or a wrong client area.
-    void windowHasItsCaptionAndFixedSize()
+    // Catches a button or the label with the wrong text. The window's title and fixed size are checked where
+    // a compositor sees them, by check-wayland.
+    void controlsHaveTheirCaptions()
     {
-        QWidget& window = window_->form().window();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tirobol Game"));
-        QCOMPARE(window.size(), QSize(690, 524));
-        QCOMPARE(window.minimumSize(), QSize(690, 524));
-        QCOMPARE(window.maximumSize(), QSize(690, 524));
         QCOMPARE(button("cmdTirar").text(), QStringLiteral("Tirar"));
         QCOMPARE(button("cmdReset").text(), QStringLiteral("Reiniciar"));
         QCOMPARE(window_->form().label("lbl").caption(), std::string());
