@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The Debian changelog is a file of its own; its newest entry must name the version and the release date of
-# the one source in the top-level CMakeLists.txt. The package recommends the toolkit's Wayland platform, with
-# which the game runs natively on a Wayland desktop.
+# the one source in the top-level CMakeLists.txt.
 file(STRINGS ${CHANGELOG} entry_line LIMIT_COUNT 1)
 if(NOT entry_line MATCHES "^tirobol \\(${VERSION_TEXT}\\) ")
     message(FATAL_ERROR "debian/changelog's newest entry is '${entry_line}', not version ${VERSION_TEXT}")
@@ -19,8 +18,4 @@ set(changelog_date "${CMAKE_MATCH_3}-${month}-${CMAKE_MATCH_1}")
 if(NOT changelog_date STREQUAL RELEASE_DATE)
     message(FATAL_ERROR "debian/changelog's newest entry is dated ${changelog_date}, not ${RELEASE_DATE}")
 endif()
-file(READ ${CONTROL} control)
-if(NOT control MATCHES "\nPackage: tirobol\n([^\n]+\n)*Recommends: ([^\n]*, )?qt6-wayland(,|\n)")
-    message(FATAL_ERROR "the package tirobol does not recommend qt6-wayland:\n${control}")
-endif()
-message(STATUS "debian/changelog: ${VERSION_TEXT} of ${RELEASE_DATE}; Recommends: qt6-wayland")
+message(STATUS "debian/changelog: ${VERSION_TEXT} of ${RELEASE_DATE}")
