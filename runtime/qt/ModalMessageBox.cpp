@@ -6,10 +6,38 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
 #include <QSpacerItem>
+#include <QWindow>
 
 namespace runtime::qt {
+
+namespace {
+
+// Some desktops let the player bring a blocked window forward over its box (sway raises it on a click and
+// gives it the keyboard), which would leave a box that can be neither seen nor closed. So while the box is
+// open, Enter and Escape pressed on any window of the program close it as its button does (a held key's
+// repeats excepted), and a window of the program that the desktop activates puts the box back in front and
+// asks for the keyboard to go to it.
+void keepInReach(QMessageBox& box)
+{
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        auto* shortcut = new QShortcut(
+            QKeySequence(key), &box, [&box] { box.defaultButton()->click(); }, Qt::ApplicationShortcut);
+        shortcut->setAutoRepeat(false);
+    }
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, &box, [&box](QWindow* focused) {
+        if (focused && focused != box.windowHandle()) {
+            box.raise();
+            box.activateWindow();
+        }
+    });
+}
+
+} // namespace
 
 ModalMessageBox::ModalMessageBox(QWidget* parent, QString title)
     : parent_(parent)
@@ -36,6 +64,10 @@ void ModalMessageBox::show(const std::string& prompt)
     box.setText(QString::fromStdString(prompt));
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.setWindowModality(Qt::ApplicationModal);
+    // The box cannot grow, so a window manager should offer no maximise button.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    keepInReach(box);
     // A box as narrow as "Erraste" leaves a window manager no room for its title; the layout's widest row
     // sets the box's width.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))

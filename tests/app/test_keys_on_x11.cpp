@@ -273,6 +273,11 @@ private slots:
             << false << "cmdTirar" << 40 << true
             << "down Return, wait 800, away, stall 200, back, stall 600, up Return, wait 300" << 1 << 0 << 0
             << false << 0;
+        // The game's window brought forward over its box, as some desktops do on a click.
+        QTest::newRow("Enter on the game's window while the verdict box is open")
+            << true << "cmdTirar" << 40 << true
+            << "down Return, wait 30, up Return, wait 300, back, wait 300, down Return, wait 30, up Return"
+            << 1 << 0 << 1 << false << 0;
         QTest::newRow("Enter repeated by the toolkit on the verdict box")
             << true << "cmdTirar" << 40 << true
             << "down Return, wait 100, repeat Return, wait 100, repeat Return, wait 100, up Return" << 1 << 0
