@@ -85,9 +85,13 @@ public:
 
     template <typename Setting> void again(Setting changeSetting)
     {
+        // The desktop file's name, by which a Wayland desktop links the window to its entry, goes with the
+        // application; the names of QCoreApplication stay.
+        const QString desktopFileName = QGuiApplication::desktopFileName();
         held_->discard();
         application_.reset();
         held_.reset();
+        QGuiApplication::setDesktopFileName(desktopFileName);
         changeSetting();
         std::copy(arguments_.begin(), arguments_.end(), argv_);
         argc_ = static_cast<int>(arguments_.size()) - 1;
