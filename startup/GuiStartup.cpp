@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "startup/DecoratedPlatform.h"
 #include "startup/HeldStartupOutput.h"
 #include "startup/TerminalText.h"
 #include "startup/WholeScales.h"
@@ -139,6 +140,7 @@ void fallBackToAFittingScale(Start& start, QSize framedSize, QSize clientSize)
 std::unique_ptr<QApplication> startGui(int& argc, char** argv, QSize clientSize)
 {
     useWholeScaleFactors();
+    preferAPlatformThatDecorates();
     Start start(argc, argv);
     fallBackToAFittingScale(start, clientSize + frameAllowance, clientSize);
     // Without a font the captions would be empty boxes, though the toolkit still lists some families.
