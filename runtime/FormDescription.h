@@ -38,6 +38,8 @@ struct ControlRecord {
     // What a screen reader says of the control; a label's name is its text, so it gets a description.
     std::string accessibleName{};
     std::string accessibleDescription{};
+    // Label: each new text is said to screen readers as it appears, and withdrawn when cleared.
+    bool announced = false;
 };
 
 // The window and its controls; the first control lies in front.

@@ -3,13 +3,13 @@
 
 #include <utility>
 
-#include <QAccessible>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
 #include "runtime/RuntimeError.h"
 #include "runtime/Twips.h"
+#include "runtime/qt/Notice.h"
 
 namespace runtime::qt {
 
@@ -41,8 +41,9 @@ void PictureBoxAdapter::setTop(float twips)
     top_ = twips;
 }
 
-LabelAdapter::LabelAdapter(QLabel* label)
+LabelAdapter::LabelAdapter(QLabel* label, Notice* notice)
     : label_(label)
+    , notice_(notice)
 {
 }
 
@@ -57,9 +58,12 @@ void LabelAdapter::setCaption(const std::string& text)
     if (caption == label_->text())
         return;
     label_->setText(caption);
-    // A label's text is its accessible name: screen readers hear the new prompt as it appears.
-    QAccessibleEvent changed(label_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    if (!notice_)
+        return;
+    if (caption.isEmpty())
+        notice_->withdraw();
+    else
+        notice_->announce(caption);
 }
 
 TimerAdapter::TimerAdapter(std::string name, QTimer* timer, bool enabled, int intervalMs)

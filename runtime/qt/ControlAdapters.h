@@ -11,6 +11,8 @@ class QWidget;
 
 namespace runtime::qt {
 
+class Notice;
+
 // Places a widget at the nearest pixel of a position in twips, keeping the exact value written.
 class PictureBoxAdapter : public PictureBox {
 public:
@@ -30,15 +32,17 @@ private:
     float top_;
 };
 
+// With a notice, each new text is announced as it appears and withdrawn when cleared.
 class LabelAdapter : public Label {
 public:
-    explicit LabelAdapter(QLabel* label);
+    LabelAdapter(QLabel* label, Notice* notice);
 
     std::string caption() override;
     void setCaption(const std::string& text) override;
 
 private:
     QLabel* label_;
+    Notice* notice_;
 };
 
 // Precise timing, since the game is about timing; enabling a running timer leaves it running. An enabled

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "runtime/Twips.h"
-#include "runtime/qt/AccessibleGraphics.h"
+#include "runtime/qt/AccessibleRoles.h"
 #include "runtime/qt/ControlAdapters.h"
 #include "runtime/qt/FirstFrame.h"
 #include "runtime/qt/PictureBoxWidget.h"
@@ -110,10 +110,11 @@ Form::Form(const FormDescription& description, const QString& applicationTitle)
     : buttonStyle_(QStyleFactory::create(QStringLiteral("Windows")))
     , window_(std::make_unique<FormWindow>(QString::fromStdString(description.caption),
                                            clientSize(description), toQColor(description.backColour)))
+    , notice_(new Notice(window_.get()))
     , messageBox_(window_.get(), applicationTitle)
     , dispatcher_(messageBox_)
 {
-    installAccessibleGraphics();
+    installAccessibleRoles();
     if (!description.icon.empty())
         window_->setWindowIcon(loadIcon(description.icon));
     std::map<std::string, QImage> pictures;
@@ -170,7 +171,7 @@ QWidget* Form::makeWidget(const ControlRecord& record, std::map<std::string, QIm
     }
     case ControlKind::Label: {
         auto* label = makeLabel(parent, record);
-        labels_[record.name] = std::make_unique<LabelAdapter>(label);
+        labels_[record.name] = std::make_unique<LabelAdapter>(label, record.announced ? notice_ : nullptr);
         return label;
     }
     case ControlKind::Shape:
@@ -248,6 +249,11 @@ Label& Form::label(const std::string& name)
 Timer& Form::timer(const std::string& name)
 {
     return lookUp(timers_, name, "timer");
+}
+
+void Form::announce(const QString& text)
+{
+    notice_->announce(text);
 }
 
 void Form::bind(const std::string& control, Event event, EventDispatcher::Handler handler)

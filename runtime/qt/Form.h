@@ -13,6 +13,7 @@
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/ModalMessageBox.h"
+#include "runtime/qt/Notice.h"
 
 class QPushButton;
 class QStyle;
@@ -40,6 +41,8 @@ public:
     Label& label(const std::string& name);
     Timer& timer(const std::string& name);
     MessageBox& messageBox() { return messageBox_; }
+    // Says `text` to screen readers as it appears.
+    void announce(const QString& text);
 
     // Delivers the control's event to `handler` through the one dispatcher of the form.
     void bind(const std::string& control, Event event, EventDispatcher::Handler handler);
@@ -55,6 +58,7 @@ private:
     // Outlives the window, whose buttons draw with it.
     std::unique_ptr<QStyle> buttonStyle_;
     std::unique_ptr<FormWindow> window_;
+    Notice* notice_;
     ModalMessageBox messageBox_;
     EventDispatcher dispatcher_;
     std::map<std::string, QWidget*> widgets_;

@@ -65,22 +65,15 @@ private slots:
         QCOMPARE(interface->text(QAccessible::Name), name);
     }
 
-    // Catches a prompt that a screen reader cannot read: the label's name is its text as it changes through
-    // a shot, and the verdict box is an alert with its text and its "Aceptar" button. (Qt sends the change
-    // events only while a screen reader is connected, which the offscreen platform never has.)
-    void promptAndVerdictReachTheScreenReader()
+    // Catches a verdict that a screen reader cannot read: the box is an alert with its text and its
+    // "Aceptar" button. (How the prompt reaches a screen reader is checked on the accessibility bus.)
+    void verdictReachesTheScreenReader()
     {
         app::GameWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window.form().window()));
-        QAccessibleInterface* prompt = accessible(window, "lbl");
-        QCOMPARE(int(prompt->role()), int(QAccessible::StaticText));
-        QCOMPARE(prompt->text(QAccessible::Name), QString());
-        QCOMPARE(prompt->text(QAccessible::Description), QStringLiteral("Indicación para el jugador"));
-
         auto& tirar = window.form().commandButton("cmdTirar");
         tirar.click();
-        QCOMPARE(prompt->text(QAccessible::Name), QStringLiteral("Ahora tirá la otra pelota"));
 
         QAccessible::Role boxRole = QAccessible::NoRole;
         QStringList boxTexts;
@@ -95,7 +88,6 @@ private slots:
         QCOMPARE(int(boxRole), int(QAccessible::AlertMessage));
         QVERIFY2(boxTexts.contains(closer.sightings()[0].text), qPrintable(boxTexts.join('|')));
         QVERIFY2(boxTexts.contains(QStringLiteral("Aceptar")), qPrintable(boxTexts.join('|')));
-        QCOMPARE(prompt->text(QAccessible::Name), QString());
     }
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/AccessibleGraphics.h"
+#include "runtime/qt/AccessibleRoles.h"
 
 #include <QAccessibleWidget>
 
+#include "runtime/qt/Notice.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/ShapeWidget.h"
 
@@ -10,19 +11,21 @@ namespace runtime::qt {
 
 namespace {
 
-QAccessibleInterface* graphicFor(const QString&, QObject* object)
+QAccessibleInterface* roleFor(const QString&, QObject* object)
 {
     if (qobject_cast<PictureBoxWidget*>(object) || qobject_cast<ShapeWidget*>(object))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (qobject_cast<Notice*>(object))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 
 } // namespace
 
-void installAccessibleGraphics()
+void installAccessibleRoles()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(graphicFor);
+        QAccessible::installFactory(roleFor);
         return true;
     }();
     (void)installed;
