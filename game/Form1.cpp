@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "game/ScoringWindows.h"
+
 namespace game {
 
 using runtime::False16;
@@ -13,12 +15,6 @@ namespace {
 const std::string secondBallPrompt = "Ahora tirá la otra pelota";
 const std::string basketMessage = "Encestaste!!!!!!!";
 const std::string missMessage = "Erraste";
-
-// The scoring windows, open at both ends: they hold horizontal stops 4 and 5 and vertical stops 3 and 4.
-constexpr float horizontalLowerLimit = 2099;
-constexpr float horizontalUpperLimit = 3199;
-constexpr float verticalLowerLimit = 1499;
-constexpr float verticalUpperLimit = 2200;
 
 } // namespace
 
