@@ -13,14 +13,16 @@ using runtime::qt::Event;
 
 GameWindow::GameWindow(const runtime::FormDescription& description)
     : form_(description, QString::fromUtf8(window::applicationTitle))
+    , sounds_(form_.pictureBox("Picture2"), form_.pictureBox("Picture1"))
     , game_({
-          .Picture1 = form_.pictureBox("Picture1"),
-          .Picture2 = form_.pictureBox("Picture2"),
+          .Picture1 = sounds_.verticalBall(),
+          .Picture2 = sounds_.horizontalBall(),
           .lbl = form_.label("lbl"),
           .Timer1 = form_.timer("Timer1"),
           .Timer2 = form_.timer("Timer2"),
           .messageBox = form_.messageBox(),
       })
+    , soundSwitch_(form_, sounds_)
 {
     form_.bind("Timer1", Event::Timer, [this] { game_.Timer1_Timer(); });
     form_.bind("Timer2", Event::Timer, [this] { game_.Timer2_Timer(); });

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "app/BallSounds.h"
+#include "app/SoundSwitch.h"
 #include "game/Form1.h"
 #include "runtime/FormDescription.h"
 #include "runtime/qt/Form.h"
@@ -10,7 +12,8 @@
 
 namespace app {
 
-// Form1 built from its description, with the game's four handlers bound to its events.
+// Form1 built from its description, with the game's four handlers bound to its events, and the balls heard
+// when the sounds are on (BallSounds, SoundSwitch).
 class GameWindow {
 public:
     // Form1's own description, or another with the same controls.
@@ -22,7 +25,9 @@ public:
 
 private:
     runtime::qt::Form form_;
+    BallSounds sounds_;
     game::Form1 game_;
+    SoundSwitch soundSwitch_;
 };
 
 // The game's window built from `description`, or nothing when one of its pictures cannot be decoded; the

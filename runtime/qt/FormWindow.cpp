@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/FormWindow.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -31,12 +33,24 @@ void FormWindow::setDefaultButton(QPushButton* button)
     defaultButton_ = button;
 }
 
-// A button that is not a dialog's leaves Enter to its window.
+void FormWindow::bindKey(int key, std::function<void()> action)
+{
+    keyActions_[key] = std::move(action);
+}
+
+// A button that is not a dialog's leaves Enter, and keys it has no use for, to its window.
 void FormWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (!event->isAutoRepeat())
             pressForEnter();
+        return;
+    }
+    const auto action = keyActions_.find(event->key());
+    if (action != keyActions_.end() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!event->isAutoRepeat())
+            action->second();
         return;
     }
     QWidget::keyPressEvent(event);

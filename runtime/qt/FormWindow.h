@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <map>
+
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
@@ -8,8 +11,8 @@
 namespace runtime::qt {
 
 // The top-level window: a fixed client area and the keyboard rules of a form.
-// Enter presses the focused button, or the default button when no button has the focus; a key held down
-// presses once (KeyRepeatFilter).
+// Enter presses the focused button, or the default button when no button has the focus; a key bound to an
+// action does it, whatever has the focus; a key held down acts once (KeyRepeatFilter).
 class FormWindow : public QWidget {
 public:
     // The controls' text height, that of a 9-point font at 96 dots per inch.
@@ -18,6 +21,8 @@ public:
     FormWindow(const QString& caption, QSize clientSize, QColor background);
 
     void setDefaultButton(QPushButton* button);
+    // `key` (a Qt::Key), pressed without Ctrl, Alt or Meta, does `action`.
+    void bindKey(int key, std::function<void()> action);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -26,6 +31,7 @@ private:
     void pressForEnter();
 
     QPointer<QPushButton> defaultButton_;
+    std::map<int, std::function<void()>> keyActions_;
 };
 
 } // namespace runtime::qt
