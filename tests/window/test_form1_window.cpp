@@ -4,12 +4,10 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "app/GameWindow.h"
-#include "tests/support/MessageBoxWatcher.h"
 
 class Form1WindowTest : public QObject {
     Q_OBJECT
@@ -106,62 +104,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), &widget("cmdReset"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), &widget("cmdTirar"));
-    }
-
-    // Catches Enter pressing the wrong button, Space not pressing the focused one, and a repeat that the
-    // toolkit flags (as it makes them on Wayland) pressing again. Repeats made by an X server:
-    // test_keys_on_x11.
-    void keysPressTheRightButtonOnce_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("repeats");
-        QTest::addColumn<int>("presses");
-        QTest::addColumn<int>("tirarClicks");
-        QTest::addColumn<int>("resetClicks");
-
-        QTest::newRow("Enter on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 0 << 1 << 1 << 0;
-        QTest::newRow("Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 0 << 1 << 0 << 1;
-        QTest::newRow("keypad Enter on Reiniciar") << "cmdReset" << int(Qt::Key_Enter) << 0 << 1 << 0 << 1;
-        QTest::newRow("Space on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 0 << 1 << 1 << 0;
-        QTest::newRow("Space on Reiniciar") << "cmdReset" << int(Qt::Key_Space) << 0 << 1 << 0 << 1;
-        QTest::newRow("Enter held on Tirar") << "cmdTirar" << int(Qt::Key_Return) << 5 << 1 << 1 << 0;
-        QTest::newRow("Enter held on Reiniciar") << "cmdReset" << int(Qt::Key_Return) << 5 << 1 << 0 << 1;
-        QTest::newRow("Space held on Tirar") << "cmdTirar" << int(Qt::Key_Space) << 5 << 1 << 1 << 0;
-        QTest::newRow("Enter pressed twice on Reiniciar")
-            << "cmdReset" << int(Qt::Key_Return) << 0 << 2 << 0 << 2;
-    }
-    void keysPressTheRightButtonOnce()
-    {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(int, repeats);
-        QFETCH(int, presses);
-        QFETCH(int, tirarClicks);
-        QFETCH(int, resetClicks);
-
-        QWidget& window = window_->form().window();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        widget(focus.toUtf8().constData()).setFocus();
-        QSignalSpy tirar(&button("cmdTirar"), &QPushButton::clicked);
-        QSignalSpy reset(&button("cmdReset"), &QPushButton::clicked);
-        const MessageBoxWatcher closeAnyVerdict(1);
-
-        // Sent to the window, as the window system sends them.
-        QWindow* handle = window.windowHandle();
-        const auto code = Qt::Key(key);
-        for (int press = 0; press < presses; ++press) {
-            QTest::simulateEvent(handle, true, code, Qt::NoModifier, QString(), false);
-            for (int i = 0; i < repeats; ++i) {
-                QTest::simulateEvent(handle, false, code, Qt::NoModifier, QString(), true);
-                QTest::simulateEvent(handle, true, code, Qt::NoModifier, QString(), true);
-            }
-            QTest::simulateEvent(handle, false, code, Qt::NoModifier, QString(), false);
-        }
-
-        QCOMPARE(tirar.count(), tirarClicks);
-        QCOMPARE(reset.count(), resetClicks);
     }
 
     // Catches a timer that is not wired to the sweep, a sweep at another pace than one stop per 100 ms, or a
