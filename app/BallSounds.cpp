@@ -34,8 +34,7 @@ runtime::sound::Tone toneAt(double hertz, double pan, bool overTarget)
     return {{hertz}, pan};
 }
 
-} // namespace
-
+// The tone of the horizontal ball at `left`, and of the vertical ball at `top` (twips).
 runtime::sound::Tone horizontalBallTone(float left)
 {
     return toneAt(horizontalHertz, 2 * placeAlong(game::HorizontalStops, left) - 1,
@@ -47,6 +46,8 @@ runtime::sound::Tone verticalBallTone(float top)
     const double hertz = topHertz * std::exp2(-verticalOctaves * placeAlong(game::VerticalStops, top));
     return toneAt(hertz, 0, game::scoresVertically(top));
 }
+
+} // namespace
 
 BallSounds::HeardBall::HeardBall(runtime::PictureBox& ball, bool movesAcross,
                                  std::function<void(float)> heard)

@@ -53,8 +53,4 @@ private:
     std::unique_ptr<runtime::sound::SoundServer> server_;
 };
 
-// The tone of the horizontal ball at `left`, and of the vertical ball at `top` (twips).
-runtime::sound::Tone horizontalBallTone(float left);
-runtime::sound::Tone verticalBallTone(float top);
-
 } // namespace app

@@ -16,6 +16,7 @@
 #include "runtime/qt/AccessibleRoles.h"
 #include "runtime/qt/ControlAdapters.h"
 #include "runtime/qt/FirstFrame.h"
+#include "runtime/qt/Notice.h"
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/ShapeWidget.h"

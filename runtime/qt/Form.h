@@ -13,13 +13,14 @@
 #include "runtime/qt/EventDispatcher.h"
 #include "runtime/qt/FormWindow.h"
 #include "runtime/qt/ModalMessageBox.h"
-#include "runtime/qt/Notice.h"
 
 class QPushButton;
 class QStyle;
 class QTimer;
 
 namespace runtime::qt {
+
+class Notice;
 
 enum class Event { Click, Timer };
 
