@@ -16,7 +16,7 @@ QString installedIcon(const QString& folder, const QString& extension)
              extension);
 }
 
-// Pixels whose colour or opacity differ by more than antialiasing does.
+// Pixels whose opacity, or colour where both show, differ by more than antialiasing does.
 int pixelsApart(const QImage& a, const QImage& b)
 {
     int apart = 0;
@@ -24,12 +24,10 @@ int pixelsApart(const QImage& a, const QImage& b)
         for (int x = 0; x < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y);
             const QColor q = b.pixelColor(x, y);
-            const int alpha = std::abs(p.alpha() - q.alpha());
-            const bool bothShow = p.alpha() > 127 && q.alpha() > 127;
-            const int colour = bothShow ? std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                                              std::abs(p.blue() - q.blue())
-                                        : 0;
-            apart += alpha > 128 || colour > 192;
+            const int colour =
+                std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
+            apart +=
+                std::abs(p.alpha() - q.alpha()) > 128 || (p.alpha() > 127 && q.alpha() > 127 && colour > 192);
         }
     }
     return apart;

@@ -8,12 +8,6 @@
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
-private:
-    QAccessibleInterface* accessible(app::GameWindow& window, const char* name)
-    {
-        return QAccessible::queryAccessibleInterface(&window.form().widget(name));
-    }
-
 private slots:
     // Catches a control that a screen reader would read as nameless or as the wrong kind of thing.
     void everyControlHasANameAndARole_data()
@@ -41,7 +35,8 @@ private slots:
 
         app::GameWindow window;
         window.show();
-        QAccessibleInterface* interface = accessible(window, control.toUtf8().constData());
+        QAccessibleInterface* interface =
+            QAccessible::queryAccessibleInterface(&window.form().widget(control.toStdString()));
         QVERIFY(interface);
         QCOMPARE(int(interface->role()), role);
         QCOMPARE(interface->text(QAccessible::Name), name);
