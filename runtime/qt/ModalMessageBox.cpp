@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -62,6 +63,14 @@ void ModalMessageBox::show(const std::string& prompt)
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(prompt));
+    // Screen readers read an alert by its description (Orca 48) or by the labels in it that label nothing
+    // (Orca 43, which reads the description after them too). So the text is the box's description, and its
+    // label labels the box, to be read once by both. A label with a buddy takes '&' for a mnemonic's mark.
+    box.setAccessibleDescription(box.text());
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setText(box.text().replace(u'&', QStringLiteral("&&")));
+        label->setBuddy(&box);
+    }
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.setWindowModality(Qt::ApplicationModal);
     // The box cannot grow, so a window manager should offer no maximise button.
