@@ -3,6 +3,7 @@
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h
      ${SOURCE_DIR}/game/*.cpp ${SOURCE_DIR}/game/*.h
+     ${SOURCE_DIR}/startup/*.cpp ${SOURCE_DIR}/startup/*.h
      ${SOURCE_DIR}/window/*.cpp ${SOURCE_DIR}/window/*.h
      ${SOURCE_DIR}/assets/*.cpp ${SOURCE_DIR}/assets/*.h
      ${SOURCE_DIR}/runtime/*.cpp ${SOURCE_DIR}/runtime/*.h

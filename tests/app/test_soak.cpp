@@ -30,8 +30,8 @@ private slots:
             // Fast timers, so that ticks of both come between the presses.
             window->form().timer("Timer1").setInterval(1);
             window->form().timer("Timer2").setInterval(1);
-            MessageBoxWatcher closer(
-                1, [&] { ++verdicts; }, 1);
+            const auto countVerdict = [&] { ++verdicts; };
+            MessageBoxWatcher closer(1, countVerdict, 1);
             auto& tirar = window->form().commandButton("cmdTirar");
             auto& reset = window->form().commandButton("cmdReset");
             auto& label = static_cast<QLabel&>(window->form().widget("lbl"));
