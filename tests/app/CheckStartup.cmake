@@ -125,8 +125,8 @@ set(style "invalid style override")
 set(style_warning "QApplication: ${style} 'nonsense' passed, ignoring it.\n${line}")
 set(runtime XDG_RUNTIME_DIR=${runtime_dir})
 expect_ended("a warning after the start" ${style} TERM 0 "${style_warning}" ${runtime} ${PROGRAM} -style nonsense)
-expect_ended("a warning while starting" ${style} TERM 0 "QStandardPaths: XDG_RUNTIME_DIR not set${line}${style_warning}"
-             -u XDG_RUNTIME_DIR ${PROGRAM} -style nonsense)
+expect_ended("a warning while starting" ${style} TERM 0 "[^\n]*rounding policy: nonsense${line}${style_warning}"
+             ${runtime} QT_SCALE_FACTOR_ROUNDING_POLICY=nonsense ${PROGRAM} -style nonsense)
 expect_ended("the libraries' own words while starting" ${style} TERM 0 ".*file=[^\n]*libqoffscreen.so [^\n]*dynamically loaded.*${style}.*"
              ${runtime} LD_DEBUG=files ${PROGRAM} -style nonsense)
 set(err_never "libqoffscreen")
