@@ -11,6 +11,7 @@
 #include "startup/GuiStartup.h"
 #include "startup/StandardStreams.h"
 #include "startup/TerminationSignals.h"
+#include "startup/ToolkitMessages.h"
 #include "window/Form1Description.h"
 
 namespace app {
@@ -18,6 +19,7 @@ namespace app {
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
     startup::openClosedStandardStreams();
+    startup::showToolkitMessagesSafely();
     if (const auto answered = answerInformationRequest(argc, argv))
         return *answered;
     if (const auto refused = refuseUnknownArguments(argc, argv))

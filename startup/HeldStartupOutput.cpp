@@ -2,9 +2,13 @@
 #include "startup/HeldStartupOutput.h"
 
 #include <cstdio>
+#include <sstream>
+#include <string>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <utility>
+
+#include "startup/TerminalText.h"
 
 namespace startup {
 
@@ -12,6 +16,27 @@ namespace {
 
 // The toolkit's message handler is a plain function: it reaches the one holder through this.
 HeldStartupOutput* current = nullptr;
+
+// What the libraries wrote themselves, line by line, each shown as outside text is.
+void writeLineByLine(int heldBytes)
+{
+    std::string bytes;
+    char buffer[4096];
+    ssize_t count = 0;
+    for (off_t at = 0; (count = ::pread(heldBytes, buffer, sizeof buffer, at)) > 0; at += count)
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    std::istringstream lines(bytes);
+    for (std::string line; std::getline(lines, line);)
+        std::fprintf(stderr, "%s\n", shownOnOneLine(line).c_str());
+    std::fflush(stderr);
+}
+
+// The toolkit's fatal message, and the warning after which its Wayland platform ends the process itself
+// (a compositor that closed the connection or broke the protocol).
+bool endsTheProcess(QtMsgType type, const QString& text)
+{
+    return type == QtFatalMsg || text.startsWith(QLatin1String("The Wayland connection"));
+}
 
 } // namespace
 
@@ -52,7 +77,7 @@ void HeldStartupOutput::hold(QtMsgType type, const QMessageLogContext& context, 
 {
     current->messages_.push_back(
         {type, context.file, context.line, context.function, context.category, text});
-    if (type == QtFatalMsg) {
+    if (endsTheProcess(type, text)) {
         current->restoreStandardError(false);
         current->onFatal_(current->messages_);
     }
@@ -67,14 +92,8 @@ void HeldStartupOutput::restoreStandardError(bool writeHeldBytes)
     }
     if (heldBytes_ < 0)
         return;
-    if (writeHeldBytes) {
-        char buffer[4096];
-        ssize_t count = 0;
-        for (off_t at = 0; (count = ::pread(heldBytes_, buffer, sizeof buffer, at)) > 0; at += count) {
-            if (::write(STDERR_FILENO, buffer, static_cast<size_t>(count)) != count)
-                break;
-        }
-    }
+    if (writeHeldBytes)
+        writeLineByLine(heldBytes_);
     ::close(std::exchange(heldBytes_, -1));
 }
 

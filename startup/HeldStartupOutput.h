@@ -23,7 +23,7 @@ public:
         const char* category;
         QString text;
     };
-    // Gets what was held, the fatal message last; it must end the process.
+    // Gets what was held, the message after which the toolkit ends the process last; it must end the process.
     using FatalHandler = std::function<void(const std::vector<Message>& held)>;
 
     explicit HeldStartupOutput(FatalHandler onFatal);

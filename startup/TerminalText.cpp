@@ -63,13 +63,14 @@ std::string escaped(const char* format, unsigned value)
 
 } // namespace
 
-std::string shownOnOneLine(std::string_view text, std::size_t maximumCharacters)
+std::string shownOnOneLine(std::string_view text, std::size_t maximumBytes)
 {
+    static constexpr std::string_view cutMark = "…";
     std::string shown;
-    std::size_t characters = 0;
+    // Where the text is cut if what follows does not fit: the end of the last piece that leaves room for the
+    // mark. A piece (an escape, a character) is never split.
+    std::size_t cutAt = 0;
     while (!text.empty()) {
-        if (characters++ == maximumCharacters)
-            return shown + "…";
         char32_t codePoint = 0;
         const std::size_t length = decodeUtf8(text, codePoint);
         if (length == 0 || codePoint < 0x20 || codePoint == 0x7f)
@@ -81,6 +82,10 @@ std::string shownOnOneLine(std::string_view text, std::size_t maximumCharacters)
         else
             shown += text.substr(0, length);
         text.remove_prefix(length == 0 ? 1 : length);
+        if (shown.size() > maximumBytes)
+            return shown.substr(0, cutAt).append(cutMark);
+        if (shown.size() + cutMark.size() <= maximumBytes)
+            cutAt = shown.size();
     }
     return shown;
 }

@@ -69,9 +69,11 @@ if(NOT err STREQUAL "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} 
 endif()
 expect("a platform named on the command line, escaped" 1 ""
        "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"\\\\x1b\\[31mred\" in \"\"; ${line}" -- -platform "${escape}[31mRED")
+# What came from outside is cut at 300 bytes, escapes included, the mark within them.
 string(REPEAT "x" 300 long_name)
+string(REPEAT "x" 250 cut_name)
 expect("a platform of a long name, on one line that is cut" 1 ""
-       "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"nonsensexxx[x]*…\n" QT_QPA_PLATFORM=nonsense${long_name} --)
+       "Tirobol no pudo iniciar su interfaz gráfica: ${no_plugin} \"nonsense${cut_name}…\n" QT_QPA_PLATFORM=nonsense${long_name} --)
 expect("a platform for other kinds of window" 1 ""
        "Tirobol no pudo crear su ventana: vkkhrdisplay platform plugin only supports QWindow with surfaceType == VulkanSurface\n"
        QT_QPA_PLATFORM=vkkhrdisplay --)
@@ -83,7 +85,7 @@ set(too_small "Tirobol no cabe en la pantalla: su ventana de 690 x 524 píxeles,
 expect("a screen too small even at scale 1" 1 "" "${too_small}" QT_QPA_PLATFORM=offscreen:configfile=${WORK_DIR}/small-screen.json --)
 # Options the toolkit takes, in each of its forms, are not refused.
 expect("the toolkit's options in every form" 1 "" "${too_small}"
-       -- --platform offscreen:configfile=${WORK_DIR}/small-screen.json -style=Fusion -reverse)
+       -- --platform offscreen:configfile=${WORK_DIR}/small-screen.json -style=Fusion -reverse -stylesheet none.qss)
 expect("the toolkit's options kept for a start made again at scale 1" 1 "" "${too_small}"
        QT_SCALE_FACTOR=2 -- -platform offscreen:configfile=${WORK_DIR}/small-screen.json)
 file(WRITE ${WORK_DIR}/no-fonts.conf "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>${WORK_DIR}/font-cache</cachedir></fontconfig>\n")
@@ -102,9 +104,16 @@ string(ASCII 127 delete)
 string(ASCII 155 lone_csi)
 string(ASCII 194 155 csi)
 string(ASCII 226 128 174 right_to_left)
+string(ASCII 194 159 last_c1)
+string(ASCII 7 bell)
+string(ASCII 193 155 overlong_csi)
 expect("control characters and overrides, shown escaped on one line" 2 ""
-       "Tirobol: opción desconocida «a\\\\x0ab\\\\x1b\\[2J\\\\x7f\\\\x9b\\\\u009b\\\\u202eñ\\\\\\\\x1b»${unknown}"
-       -- "a\nb${escape}[2J${delete}${lone_csi}${csi}${right_to_left}ñ\\x1b")
+       "Tirobol: opción desconocida «a\\\\x0ab\\\\x1b\\[2J\\\\x7f\\\\x9b\\\\u009b\\\\u009f\\\\xc1\\\\x9b\\\\u202eñ\\\\\\\\x1b»${unknown}"
+       -- "a\nb${escape}[2J${delete}${lone_csi}${csi}${last_c1}${overlong_csi}${right_to_left}ñ\\x1b")
+string(REPEAT "${right_to_left}" 300 overrides)
+string(REPEAT "\\\\u202e" 49 cut_overrides)
+expect("an argument of many overrides, cut after escaping" 2 "" "Tirobol: opción desconocida «${cut_overrides}…»${unknown}"
+       -- "${overrides}")
 expect("a toolkit option without its value" 2 "" "Tirobol: falta el valor de la opción «-style»${unknown}" -- -style)
 expect("--, with nothing after it" 1 "" "${no_display}" -- --)
 expect("an argument after --" 2 "" "Tirobol: no toma argumentos: «--help»${unknown}" -- -- --help)
@@ -125,6 +134,9 @@ set(style "invalid style override")
 set(style_warning "QApplication: ${style} 'nonsense' passed, ignoring it.\n${line}")
 set(runtime XDG_RUNTIME_DIR=${runtime_dir})
 expect_ended("a warning after the start" ${style} TERM 0 "${style_warning}" ${runtime} ${PROGRAM} -style nonsense)
+expect_ended("a warning of outside text, escaped" ${style} TERM 0
+             "QApplication: ${style} '\\\\x1b\\(0RED\\\\x07\\\\u202e' passed, ignoring it.\n${line}"
+             ${runtime} "QT_STYLE_OVERRIDE=${escape}(0RED${bell}${right_to_left}" ${PROGRAM})
 expect_ended("a warning while starting" ${style} TERM 0 "[^\n]*rounding policy: nonsense${line}${style_warning}"
              ${runtime} QT_SCALE_FACTOR_ROUNDING_POLICY=nonsense ${PROGRAM} -style nonsense)
 expect_ended("the libraries' own words while starting" ${style} TERM 0 ".*file=[^\n]*libqoffscreen.so [^\n]*dynamically loaded.*${style}.*"
