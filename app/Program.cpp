@@ -19,6 +19,7 @@ namespace app {
 int runProgram(int argc, char* argv[], const std::function<void(GameWindow&)>& afterShow)
 {
     startup::openClosedStandardStreams();
+    startup::endAtOnceOnTerminationSignals();
     startup::showToolkitMessagesSafely();
     if (const auto answered = answerInformationRequest(argc, argv))
         return *answered;

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "startup/DecoratedPlatform.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <string_view>
-#include <wayland-client.h>
+#include <xcb/xcb.h>
+
+#include "startup/CompositorProbe.h"
+#include "startup/TerminalText.h"
 
 namespace startup {
 
 namespace {
+
+// Long enough for a compositor on a loaded machine, short enough that a player sees the reason.
+constexpr int patienceMilliseconds = 5'000;
 
 bool isSet(const char* variable)
 {
@@ -23,41 +28,52 @@ bool toolkitWouldChooseWayland()
     return isSet("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
 }
 
-// The protocols by which a compositor offers to draw its clients' title bars: the standard one and KDE's.
-void noteDecorationManager(void* decorates, wl_registry*, std::uint32_t, const char* interface, std::uint32_t)
+// An X11 server narrower than the widest output in device pixels shows its windows enlarged.
+bool xWouldBeEnlarged(const CompositorAnswer& answer)
 {
-    const std::string_view name(interface);
-    if (name == "zxdg_decoration_manager_v1" || name == "org_kde_kwin_server_decoration_manager")
-        *static_cast<bool*>(decorates) = true;
+    if (answer.largestScale <= 1)
+        return false;
+    int screenNumber = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    bool enlarged = false;
+    if (!xcb_connection_has_error(connection)) {
+        xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(connection));
+        for (; screen.rem && screenNumber > 0; --screenNumber)
+            xcb_screen_next(&screen);
+        enlarged = screen.rem && screen.data->width_in_pixels < answer.widestOutputPixels;
+    }
+    xcb_disconnect(connection);
+    return enlarged;
 }
 
-void ignoreRemoval(void*, wl_registry*, std::uint32_t) {}
-
-// Whether the compositor offers to decorate; true when it cannot be asked, which leaves the choice as it was.
-bool compositorDecorates()
+std::string compositorName()
 {
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display)
-        return true;
-    bool decorates = false;
-    static const wl_registry_listener listener{noteDecorationManager, ignoreRemoval};
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &listener, &decorates);
-    const bool answered = wl_display_roundtrip(display) >= 0;
-    wl_registry_destroy(registry);
-    wl_display_disconnect(display);
-    return decorates || !answered;
+    return isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
 }
 
 } // namespace
 
-void preferAPlatformThatDecorates()
+std::string chooseWindowingPlatform()
 {
     // The toolkit takes a -platform argument over the variable.
-    if (isSet("QT_QPA_PLATFORM") || !toolkitWouldChooseWayland() || !isSet("DISPLAY") ||
-        compositorDecorates())
-        return;
-    setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+    if (isSet("QT_QPA_PLATFORM") || !toolkitWouldChooseWayland())
+        return {};
+    const CompositorAnswer answer = askCompositor(patienceMilliseconds);
+    switch (answer.outcome) {
+    case CompositorAnswer::Outcome::unreachable:
+        return {};
+    case CompositorAnswer::Outcome::failed:
+        if (!isSet("DISPLAY"))
+            return "no pudo usar el compositor Wayland «" + shownOnOneLine(compositorName()) +
+                   "»: " + answer.failure + ".";
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return {};
+    case CompositorAnswer::Outcome::answered:
+        if (!answer.decorates && isSet("DISPLAY") && !xWouldBeEnlarged(answer))
+            setenv("QT_QPA_PLATFORM", "xcb;wayland", 1);
+        return {};
+    }
+    return {};
 }
 
 } // namespace startup

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 namespace startup {
 
-// Where the toolkit would open the window on a Wayland compositor that draws no title bars for its clients
-// (GNOME's mutter, weston), Qt 6.4 draws its own, with a maximise button that a window of fixed size cannot
-// honour. Such a compositor's X11 server (Xwayland) gets the desktop's own title bar instead, so the next
-// application is asked for X11 first, Wayland second. A platform the user chose (QT_QPA_PLATFORM, -platform)
-// and a compositor that decorates its clients (KDE Plasma's KWin, wlroots' sway) keep native Wayland. Call
-// before the application is created.
-void preferAPlatformThatDecorates();
+// Where the toolkit would open the window on a Wayland compositor, asks the compositor first, waiting a few
+// seconds at most, and chooses the platform for the next application:
+// - a compositor that draws its clients' title bars (KDE Plasma's KWin, wlroots' sway) keeps native Wayland;
+// - one that draws none (GNOME's mutter, weston) would leave Qt's own bar, whose buttons the desktop does not
+//   lay out, so its X11 server (Xwayland) comes first, where the desktop draws the bar; unless that server
+//   is enlarged to the outputs' scale (weston at 2, GNOME's fractional scaling), which would blur the
+//   window: then native Wayland stays;
+// - one that fails or never answers leaves X11 where there is one, and is otherwise a reason to refuse.
+// A platform the user chose (QT_QPA_PLATFORM, -platform) is kept. Returns why the start cannot go on, in
+// Spanish, or nothing. Call before the application is created.
+std::string chooseWindowingPlatform();
 
 } // namespace startup

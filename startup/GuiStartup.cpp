@@ -140,7 +140,8 @@ void fallBackToAFittingScale(Start& start, QSize framedSize, QSize clientSize)
 std::unique_ptr<QApplication> startGui(int& argc, char** argv, QSize clientSize)
 {
     useWholeScaleFactors();
-    preferAPlatformThatDecorates();
+    if (const std::string why = chooseWindowingPlatform(); !why.empty())
+        refuse(QString::fromStdString(why));
     Start start(argc, argv);
     fallBackToAFittingScale(start, clientSize + frameAllowance, clientSize);
     // Without a font the captions would be empty boxes, though the toolkit still lists some families.

@@ -2,6 +2,7 @@
 #include "startup/TerminationSignals.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,10 +15,23 @@ namespace {
 constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int signalPipe[2] = {-1, -1};
 
+// Before the event loop can be told, nothing is shown and nothing needs keeping: the process ends at once.
 extern "C" void onTerminationSignal(int)
 {
+    if (signalPipe[1] < 0)
+        ::_exit(EXIT_SUCCESS);
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+void handleTerminationSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : handledSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -34,12 +48,12 @@ TerminationSignals::TerminationSignals()
         // Every event loop ends, a message box's shown before the application's own loop runs included.
         QCoreApplication::exit(0);
     });
-    struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : handledSignals)
-        ::sigaction(signal, &action, nullptr);
+    handleTerminationSignals();
+}
+
+void endAtOnceOnTerminationSignals()
+{
+    handleTerminationSignals();
 }
 
 TerminationSignals::~TerminationSignals()

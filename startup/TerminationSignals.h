@@ -7,6 +7,10 @@
 
 namespace startup {
 
+// Until the event loop can be told (a TerminationSignals lives), SIGTERM, SIGINT and SIGHUP end the process
+// at once with status 0, while it waits for a compositor or a display say. Call first thing.
+void endAtOnceOnTerminationSignals();
+
 // While it lives, SIGTERM, SIGINT and SIGHUP end every event loop that runs, so the program ends through its
 // event loop (exit status 0) even with a message box open, the one shown as it starts included. The signal
 // only writes to a pipe; the loops end on the user-interface thread.
