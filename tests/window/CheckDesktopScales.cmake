@@ -65,6 +65,7 @@ check_scale(2560 1440 192 "" 2)
 check_scale(3840 2160 192 "" 2)
 check_scale(3840 2160 240 "" 2)
 check_scale(1920 1080 96 QT_SCALE_FACTOR=1.5 1)
+check_scale(2560 1440 96 QT_SCALE_FACTOR=1.5 1)
 check_scale(2560 1440 96 QT_SCREEN_SCALE_FACTORS=1.75 2)
 check_scale(2560 1440 96 "QT_SCREEN_SCALE_FACTORS=DP-1=1.25\\;screen=1.75" 2)
 check_scale(1920 1080 96 QT_SCALE_FACTOR=1000 1)
@@ -74,6 +75,8 @@ check_scale(1920 1080 96 QT_SCALE_FACTOR=0.99 1)
 # The frame grows with the scale; screen factors are dropped when starting again; a factor too large to
 # measure the screen by, infinity included, falls back all the same.
 check_scale(1920 1130 192 "" 1)
+# A screen exactly as large as the framed window.
+check_scale(698 568 96 "" 1 SIZE_ONLY)
 # Started again after screen factors, the toolkit still draws its text unhinted, as at a larger scale.
 check_scale(1366 768 96 QT_SCREEN_SCALE_FACTORS=2 1 SIZE_ONLY)
 check_scale(2560 1440 96 QT_SCALE_FACTOR=3 2)
