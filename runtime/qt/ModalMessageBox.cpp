@@ -20,12 +20,12 @@ namespace {
 
 // Some desktops let the player bring a blocked window forward over its box (sway raises it on a click and
 // gives it the keyboard), which would leave a box that can be neither seen nor closed. So while the box is
-// open, Enter and Escape pressed on any window of the program close it as its button does (a held key's
-// repeats excepted), and a window of the program that the desktop activates puts the box back in front and
-// asks for the keyboard to go to it.
+// open, Enter, Escape and Space pressed on any window of the program close it as its button does (a held
+// key's repeats excepted), and a window of the program that the desktop activates puts the box back in front
+// and asks for the keyboard to go to it.
 void keepInReach(QMessageBox& box)
 {
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
         auto* shortcut = new QShortcut(
             QKeySequence(key), &box, [&box] { box.defaultButton()->click(); }, Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);

@@ -278,6 +278,13 @@ private slots:
             << true << "cmdTirar" << 40 << true
             << "down Return, wait 30, up Return, wait 300, back, wait 300, down Return, wait 30, up Return"
             << 1 << 0 << 1 << false << 0;
+        for (const QString key : {"Escape", "space"}) {
+            QTest::newRow(qPrintable(key + " on the game's window while the verdict box is open"))
+                << true << "cmdTirar" << 40 << true
+                << "down Return, wait 30, up Return, wait 300, back, wait 300, down " + key +
+                       ", wait 30, up " + key
+                << 1 << 0 << 1 << false << 0;
+        }
         QTest::newRow("Enter repeated by the toolkit on the verdict box")
             << true << "cmdTirar" << 40 << true
             << "down Return, wait 100, repeat Return, wait 100, repeat Return, wait 100, up Return" << 1 << 0
