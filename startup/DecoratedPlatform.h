@@ -10,8 +10,8 @@ namespace startup {
 // - a compositor that draws its clients' title bars (KDE Plasma's KWin, wlroots' sway) keeps native Wayland;
 // - one that draws none (GNOME's mutter, weston) would leave Qt's own bar, whose buttons the desktop does not
 //   lay out, so its X11 server (Xwayland) comes first, where the desktop draws the bar; unless that server
-//   is enlarged to the outputs' scale (weston at 2, GNOME's fractional scaling), which would blur the
-//   window: then native Wayland stays;
+//   is narrower than the widest output in device pixels (weston at scale 2): the compositor would enlarge
+//   and blur the window there, so native Wayland stays;
 // - one that fails or never answers leaves X11 where there is one, and is otherwise a reason to refuse.
 // A platform the user chose (QT_QPA_PLATFORM, -platform) is kept. Returns why the start cannot go on, in
 // Spanish, or nothing. Call before the application is created.
