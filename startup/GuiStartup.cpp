@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "runtime/qt/keys/KeyFollowingApplication.h"
 #include "startup/DecoratedPlatform.h"
 #include "startup/HeldStartupOutput.h"
 #include "startup/TerminalText.h"
@@ -103,7 +104,7 @@ private:
     void begin()
     {
         held_.emplace(refuseFailedStart);
-        application_ = std::make_unique<QApplication>(argc_, argv_);
+        application_ = std::make_unique<runtime::qt::KeyFollowingApplication>(argc_, argv_);
         if (!QGuiApplication::primaryScreen())
             refuse(QStringLiteral("no encontró ninguna pantalla donde mostrar su ventana."));
     }

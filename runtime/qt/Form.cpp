@@ -20,6 +20,7 @@
 #include "runtime/qt/PictureBoxWidget.h"
 #include "runtime/qt/Pictures.h"
 #include "runtime/qt/ShapeWidget.h"
+#include "runtime/qt/keys/KeysInFlight.h"
 
 namespace runtime::qt {
 
@@ -261,7 +262,9 @@ void Form::bind(const std::string& control, Event event, EventDispatcher::Handle
 {
     auto deliver = [this, handler = std::move(handler)] { dispatcher_.deliver(handler); };
     if (event == Event::Timer) {
-        QObject::connect(&lookUp(toolkitTimers_, control, "timer"), &QTimer::timeout, window_.get(), deliver);
+        QTimer& timer = lookUp(toolkitTimers_, control, "timer");
+        QObject::connect(&timer, &QTimer::timeout, window_.get(),
+                         [&timer, deliver] { KeysInFlight::deliverTick(timer, deliver); });
         return;
     }
     auto* button = qobject_cast<QPushButton*>(&widget(control));
