@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <dlfcn.h>
 #include <pulse/pulseaudio.h>
+#include <thread>
 
 namespace runtime::sound {
 
@@ -21,6 +22,8 @@ namespace {
     F(pa_threaded_mainloop_unlock)                                                                           \
     F(pa_threaded_mainloop_get_api)                                                                          \
     F(pa_context_new)                                                                                        \
+    F(pa_gettimeofday)                                                                                       \
+    F(pa_timeval_add)                                                                                        \
     F(pa_context_set_state_callback)                                                                         \
     F(pa_context_connect)                                                                                    \
     F(pa_context_disconnect)                                                                                 \
@@ -80,6 +83,13 @@ constexpr pa_usec_t leadUsec = 20'000;
 constexpr std::uint32_t requestedRate = 48'000;
 constexpr std::int64_t frameBytes = 2 * sizeof(float);
 
+// A server that has not told a stream where it plays for this many tones (the library asks at least every
+// 1.5 s, ten tones a second) does not read what it is sent: later tones are dropped rather than held in
+// memory for it, which bounds what waits to 30 tones a voice, under 1 MB.
+constexpr int tonesWithoutTiming = 30;
+// A connection lost or refused is made again after this long.
+constexpr pa_usec_t retryUsec = 2'000'000;
+
 } // namespace
 
 class SoundServer::Connection {
@@ -90,23 +100,14 @@ public:
         , voiceNames_(voiceNames)
         , mainloop_(pulse.pa_threaded_mainloop_new())
     {
-        context_ =
-            pulse_.pa_context_new(pulse_.pa_threaded_mainloop_get_api(mainloop_), applicationName_.c_str());
-        pulse_.pa_context_set_state_callback(context_, contextChanged, this);
-        if (pulse_.pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-            fail();
+        connect();
         pulse_.pa_threaded_mainloop_start(mainloop_);
     }
 
     ~Connection()
     {
         pulse_.pa_threaded_mainloop_lock(mainloop_);
-        for (pa_stream* stream : streams_) {
-            pulse_.pa_stream_disconnect(stream);
-            pulse_.pa_stream_unref(stream);
-        }
-        pulse_.pa_context_disconnect(context_);
-        pulse_.pa_context_unref(context_);
+        disconnect();
         pulse_.pa_threaded_mainloop_unlock(mainloop_);
         pulse_.pa_threaded_mainloop_stop(mainloop_);
         pulse_.pa_threaded_mainloop_free(mainloop_);
@@ -115,9 +116,8 @@ public:
     void play(std::size_t voice, const Tone& tone)
     {
         pulse_.pa_threaded_mainloop_lock(mainloop_);
-        pa_stream* stream = voice < streams_.size() ? streams_[voice] : nullptr;
-        if (stream && pulse_.pa_stream_get_state(stream) == PA_STREAM_READY)
-            write(stream, tone);
+        if (voice < voices_.size() && pulse_.pa_stream_get_state(voices_[voice].stream) == PA_STREAM_READY)
+            write(voices_[voice], tone);
         pulse_.pa_threaded_mainloop_unlock(mainloop_);
     }
 
@@ -126,8 +126,23 @@ private:
     // when the server last told it, less what the sink had mixed ahead of playing, plus the time since. (The
     // library's interpolated clock jumps once the stream plays, which put the first tones out of step.)
     // Until the server has told it, the tone goes the lead after the read position.
-    void write(pa_stream* stream, const Tone& tone)
+    struct Voice {
+        pa_stream* stream;
+        timeval toldAt{};
+        int tonesSinceTold = 0;
+    };
+
+    void write(Voice& voice, const Tone& tone)
     {
+        pa_stream* stream = voice.stream;
+        const pa_timing_info* timing = pulse_.pa_stream_get_timing_info(stream);
+        if (timing && (timing->timestamp.tv_sec != voice.toldAt.tv_sec ||
+                       timing->timestamp.tv_usec != voice.toldAt.tv_usec)) {
+            voice.toldAt = timing->timestamp;
+            voice.tonesSinceTold = 0;
+        }
+        if (voice.tonesSinceTold++ >= tonesWithoutTiming)
+            return;
         const pa_sample_spec* format = pulse_.pa_stream_get_sample_spec(stream);
         const std::vector<float> samples = synthesize(tone, static_cast<int>(format->rate));
         const auto bytesOf = [rate = format->rate](pa_usec_t usec) {
@@ -137,7 +152,6 @@ private:
         const pa_usec_t granted =
             pulse_.pa_stream_get_buffer_attr(stream)->tlength / frameBytes * 1'000'000 / format->rate;
         const std::int64_t lead = bytesOf(std::max(leadUsec, granted + leadUsec - bufferUsec));
-        const pa_timing_info* timing = pulse_.pa_stream_get_timing_info(stream);
         if (timing && !timing->read_index_corrupt) {
             const std::int64_t playing = timing->read_index - bytesOf(timing->sink_usec) +
                                          bytesOf(pulse_.pa_timeval_age(&timing->timestamp));
@@ -157,7 +171,8 @@ private:
             connection.openStreams();
             break;
         case PA_CONTEXT_FAILED:
-            connection.fail();
+        case PA_CONTEXT_TERMINATED:
+            connection.lost();
             break;
         default:
             break;
@@ -168,7 +183,52 @@ private:
     {
         auto& connection = *static_cast<Connection*>(self);
         if (connection.pulse_.pa_stream_get_state(stream) == PA_STREAM_FAILED)
-            connection.fail();
+            connection.lost();
+    }
+
+    void connect()
+    {
+        context_ =
+            pulse_.pa_context_new(pulse_.pa_threaded_mainloop_get_api(mainloop_), applicationName_.c_str());
+        pulse_.pa_context_set_state_callback(context_, contextChanged, this);
+        if (pulse_.pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            lost();
+    }
+
+    void disconnect()
+    {
+        for (const Voice& voice : voices_) {
+            pulse_.pa_stream_set_state_callback(voice.stream, nullptr, nullptr);
+            pulse_.pa_stream_disconnect(voice.stream);
+            pulse_.pa_stream_unref(voice.stream);
+        }
+        voices_.clear();
+        pulse_.pa_context_set_state_callback(context_, nullptr, nullptr);
+        pulse_.pa_context_disconnect(context_);
+        pulse_.pa_context_unref(context_);
+    }
+
+    // Said once; tones are dropped until the server is reached again, which is tried after a while, from the
+    // library's own thread, as nothing else waits on a connection.
+    void lost()
+    {
+        fail();
+        if (retrying_)
+            return;
+        retrying_ = true;
+        pa_mainloop_api* api = pulse_.pa_threaded_mainloop_get_api(mainloop_);
+        timeval at{};
+        pulse_.pa_timeval_add(pulse_.pa_gettimeofday(&at), retryUsec);
+        api->time_new(api, &at, retry, this);
+    }
+
+    static void retry(pa_mainloop_api* api, pa_time_event* event, const timeval*, void* self)
+    {
+        api->time_free(event);
+        auto& connection = *static_cast<Connection*>(self);
+        connection.retrying_ = false;
+        connection.disconnect();
+        connection.connect();
     }
 
     // Streams that start playing at once and never wait for data (no prebuffering), so that a tone is
@@ -184,11 +244,11 @@ private:
         for (const std::string& name : voiceNames_) {
             pa_stream* stream = pulse_.pa_stream_new(context_, name.c_str(), &format, nullptr);
             if (!stream)
-                return fail();
-            streams_.push_back(stream);
+                return lost();
+            voices_.push_back({stream});
             pulse_.pa_stream_set_state_callback(stream, streamChanged, this);
             if (pulse_.pa_stream_connect_playback(stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
-                return fail();
+                return lost();
         }
     }
 
@@ -199,7 +259,8 @@ private:
     const std::vector<std::string> voiceNames_;
     pa_threaded_mainloop* mainloop_;
     pa_context* context_ = nullptr;
-    std::vector<pa_stream*> streams_;
+    std::vector<Voice> voices_;
+    bool retrying_ = false;
 };
 
 SoundServer::SoundServer(const std::string& applicationName, const std::vector<std::string>& voiceNames)
@@ -210,7 +271,13 @@ SoundServer::SoundServer(const std::string& applicationName, const std::vector<s
         sayOnce(applicationName, "no se pudo cargar libpulse.so.0 (el cliente de PulseAudio)");
 }
 
-SoundServer::~SoundServer() = default;
+// Closing a connection waits for the library's thread, which a slow server can keep: it is closed on a thread
+// of its own.
+SoundServer::~SoundServer()
+{
+    if (connection_)
+        std::thread([connection = std::move(connection_)] {}).detach();
+}
 
 void SoundServer::play(std::size_t voice, const Tone& tone)
 {
