@@ -6,6 +6,7 @@
 #include "runtime/Integer16.h"
 #include "runtime/RuntimeError.h"
 #include "runtime/Twips.h"
+#include "runtime/qt/keys/ServerSequence.h"
 
 using runtime::ErrorNumber;
 using runtime::Integer16;
@@ -87,6 +88,30 @@ private slots:
     }
 
     // Catches an error whose text does not say which control and property failed.
+    // Catches an X event's sequence number compared off by one or without wrapping around: after 65,536
+    // requests a key would stick, or its repeats act.
+    void eventSequencesWrap_data()
+    {
+        QTest::addColumn<int>("sequence");
+        QTest::addColumn<int>("request");
+        QTest::addColumn<bool>("atOrAfter");
+        QTest::newRow("the request's own") << 500 << 500 << true;
+        QTest::newRow("one after") << 501 << 500 << true;
+        QTest::newRow("one before") << 499 << 500 << false;
+        QTest::newRow("after, wrapped") << 2 << 65534 << true;
+        QTest::newRow("before, wrapped") << 65534 << 2 << false;
+        QTest::newRow("half the range after") << 32767 << 0 << true;
+    }
+    void eventSequencesWrap()
+    {
+        QFETCH(int, sequence);
+        QFETCH(int, request);
+        QFETCH(bool, atOrAfter);
+        QCOMPARE(runtime::qt::isAtOrAfter(static_cast<std::uint16_t>(sequence),
+                                          static_cast<std::uint16_t>(request)),
+                 atOrAfter);
+    }
+
     void errorsNameTheirProperty()
     {
         const auto invalid = runtime::invalidPropertyValue("Picture2", "Left");

@@ -11,6 +11,8 @@
 #include <xcb/xkb.h>
 #undef explicit
 
+#include "runtime/qt/keys/ServerSequence.h"
+
 namespace runtime::qt {
 
 namespace {
@@ -39,12 +41,6 @@ bool askForDetectableRepeat(xcb_connection_t* connection)
         nullptr));
     return extension && extension->supported &&
            detectableRepeatIsOn(connection, detectableRepeat, detectableRepeat);
-}
-
-// Event sequence numbers are the low 16 bits of the last request the server had handled; they wrap.
-bool isAtOrAfter(std::uint16_t sequence, std::uint16_t request)
-{
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(sequence - request)) >= 0;
 }
 
 } // namespace
