@@ -32,17 +32,21 @@ QDBusMessage question(const QString& service, const QString& path, const QString
     return message;
 }
 
-// Runs `answered` with the reply once it comes, if it is one.
+// Runs `answered` with the answer once it comes: the reply, or an error.
 template <typename Answered>
 void ask(QDBusConnection bus, const QDBusMessage& message, QObject* context, Answered answered)
 {
     auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(message), context);
     QObject::connect(answer, &QDBusPendingCallWatcher::finished, context,
                      [answered](QDBusPendingCallWatcher* call) {
-                         if (!call->isError())
-                             answered(call->reply());
+                         answered(call->reply());
                          call->deleteLater();
                      });
+}
+
+bool isReply(const QDBusMessage& answer)
+{
+    return answer.type() == QDBusMessage::ReplyMessage;
 }
 
 } // namespace
@@ -83,12 +87,15 @@ void SoundSwitch::followScreenReader()
     QDBusMessage get = question(accessibilityBus, accessibilityPath, properties, QStringLiteral("Get"));
     get << accessibilityStatus << screenReaderEnabled;
     ask(bus, get, this, [this](const QDBusMessage& reply) {
-        readerFound(reply.arguments().value(0).value<QDBusVariant>().variant().toBool(), keysListened_,
-                    false);
+        if (isReply(reply))
+            readerFound(reply.arguments().value(0).value<QDBusVariant>().variant().toBool(), keysListened_,
+                        false);
     });
     ask(bus, question(accessibilityBus, accessibilityPath, accessibilityBus, QStringLiteral("GetAddress")),
-        this,
-        [this](const QDBusMessage& reply) { followKeyListeners(reply.arguments().value(0).toString()); });
+        this, [this](const QDBusMessage& reply) {
+            if (isReply(reply))
+                followKeyListeners(reply.arguments().value(0).toString());
+        });
 }
 
 void SoundSwitch::followKeyListeners(const QString& accessibilityBusAddress)
@@ -117,10 +124,12 @@ void SoundSwitch::askForKeyListeners()
                  QStringLiteral("GetKeystrokeListeners"));
     ask(QDBusConnection(accessibilityConnection), message, this, [this](const QDBusMessage& reply) {
         asking_ = false;
-        const QDBusArgument listeners = reply.arguments().value(0).value<QDBusArgument>();
-        listeners.beginArray();
-        // What the first answer finds was there before the game.
-        readerFound(switchedOn_, !listeners.atEnd(), std::exchange(keysKnown_, true));
+        if (isReply(reply)) {
+            const QDBusArgument listeners = reply.arguments().value(0).value<QDBusArgument>();
+            listeners.beginArray();
+            // What the first answer finds was there before the game.
+            readerFound(switchedOn_, !listeners.atEnd(), std::exchange(keysKnown_, true));
+        }
         if (std::exchange(askAgain_, false))
             askForKeyListeners();
     });
