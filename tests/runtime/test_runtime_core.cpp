@@ -96,11 +96,9 @@ private slots:
         QTest::addColumn<int>("request");
         QTest::addColumn<bool>("atOrAfter");
         QTest::newRow("the request's own") << 500 << 500 << true;
-        QTest::newRow("one after") << 501 << 500 << true;
         QTest::newRow("one before") << 499 << 500 << false;
         QTest::newRow("after, wrapped") << 2 << 65534 << true;
         QTest::newRow("before, wrapped") << 65534 << 2 << false;
-        QTest::newRow("half the range after") << 32767 << 0 << true;
     }
     void eventSequencesWrap()
     {
