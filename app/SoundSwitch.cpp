@@ -127,8 +127,10 @@ void SoundSwitch::askForKeyListeners()
         if (isReply(reply)) {
             const QDBusArgument listeners = reply.arguments().value(0).value<QDBusArgument>();
             listeners.beginArray();
+            const bool listened = !listeners.atEnd();
+            listeners.endArray();
             // What the first answer finds was there before the game.
-            readerFound(switchedOn_, !listeners.atEnd(), std::exchange(keysKnown_, true));
+            readerFound(switchedOn_, listened, std::exchange(keysKnown_, true));
         }
         if (std::exchange(askAgain_, false))
             askForKeyListeners();
