@@ -64,9 +64,10 @@ void KeysInFlight::hold(QTimer& timer, const std::function<void()>& tick)
 // The key that arrived is handled after this, and its click first.
 void KeysInFlight::releaseTicksAfterThisEvent()
 {
-    if (!held_.empty())
-        QMetaObject::invokeMethod(
-            &givingUp_, [this] { deliverHeldTicks(); }, Qt::QueuedConnection);
+    if (held_.empty())
+        return;
+    const auto deliver = [this] { deliverHeldTicks(); };
+    QMetaObject::invokeMethod(&givingUp_, deliver, Qt::QueuedConnection);
 }
 
 void KeysInFlight::deliverHeldTicks()
