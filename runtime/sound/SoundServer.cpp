@@ -212,7 +212,7 @@ private:
     // library's own thread, as nothing else waits on a connection.
     void lost()
     {
-        fail();
+        sayOnce(applicationName_, pulse_.pa_strerror(pulse_.pa_context_errno(context_)));
         if (retrying_)
             return;
         retrying_ = true;
@@ -251,8 +251,6 @@ private:
                 return lost();
         }
     }
-
-    void fail() { sayOnce(applicationName_, pulse_.pa_strerror(pulse_.pa_context_errno(context_))); }
 
     const Pulse& pulse_;
     const std::string applicationName_;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace runtime::qt {
 
@@ -75,8 +76,7 @@ void KeysInFlight::deliverHeldTicks()
     // Another key went on its way meanwhile: its arrival releases them.
     if (inFlight_ > 0)
         return;
-    const std::vector<HeldTick> held = std::move(held_);
-    held_.clear();
+    const std::vector<HeldTick> held = std::exchange(held_, {});
     for (const HeldTick& tick : held)
         if (tick.timer && tick.timer->isActive())
             tick.tick();
